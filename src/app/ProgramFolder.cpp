@@ -1,0 +1,38 @@
+#include "app/ProgramFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace velkora {
+
+ProgramFolder::ProgramFolder(QString dir) : m_dir(QDir::cleanPath(std::move(dir))) {}
+
+ProgramFolder ProgramFolder::ofApplication() {
+    return ProgramFolder(QCoreApplication::applicationDirPath());
+}
+
+QString ProgramFolder::path(const QString &relative) const {
+    const QStringList elements =
+        QDir::fromNativeSeparators(relative).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QDir dir(m_dir);
+    QString resolved = m_dir;
+    for (const QString &element : elements) {
+        QString match = element;
+        if (!QFileInfo::exists(dir.filePath(element))) {
+            const QStringList entries =
+                dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+            for (const QString &entry : entries) {
+                if (entry.compare(element, Qt::CaseInsensitive) == 0) {
+                    match = entry;
+                    break;
+                }
+            }
+        }
+        resolved = dir.filePath(match);
+        dir.setPath(resolved);
+    }
+    return resolved;
+}
+
+} // namespace velkora

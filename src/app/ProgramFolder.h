@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+namespace velkora {
+
+// The folder the program was installed in: the executable's folder, never
+// the working directory. Names inside it are found without regard to letter
+// case, since the data files spell some of them in varying case.
+class ProgramFolder {
+public:
+    explicit ProgramFolder(QString dir);
+    static ProgramFolder ofApplication();
+
+    QString dir() const { return m_dir; }
+    // Absolute path of a relative name ("mv/KSTK-2.jpg"); when no file
+    // matches, the name as given under the folder.
+    QString path(const QString &relative) const;
+
+    QString bankPath() const { return path(QStringLiteral("Data/med.mdb")); }
+    QString templatePath() const { return path(QStringLiteral("yk.html")); }
+    QString configPath() const { return path(QStringLiteral("velkora.ini")); }
+
+private:
+    QString m_dir;
+};
+
+} // namespace velkora

@@ -1,0 +1,41 @@
+#include "app/ActivationWatcher.h"
+#include "app/AppConfig.h"
+#include "app/DialogMessages.h"
+#include "app/Logging.h"
+#include "app/ProgramFolder.h"
+#include "app/ProgramState.h"
+#include "app/WebEngineSetup.h"
+#include "browse/MainWindow.h"
+#include "store/BankConnection.h"
+
+#include <QApplication>
+
+using namespace velkora;
+
+int main(int argc, char *argv[]) {
+    prepareWebEngine();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velkora"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Velkora"));
+    installLogging();
+
+    const ProgramFolder folder = ProgramFolder::ofApplication();
+    const AppConfig config = AppConfig::load(folder.configPath());
+    BankConnection bank(folder.bankPath());
+    ProgramState program;
+    DialogMessages messages;
+
+    MainWindow window(folder, bank, program, config, messages);
+    messages.setParent(&window);
+    ActivationWatcher watcher(&window);
+    QObject::connect(&watcher, &ActivationWatcher::activatedAgain, &window,
+                     &MainWindow::activatedAgain);
+
+    window.formShow();
+    window.show();
+    if (!window.bankOpened())
+        messages.inform(bank.problem() +
+                        QStringLiteral("\n请重新安装 Velkora，或用“数据恢复”从备份中恢复题库。"));
+    window.formActivate();
+    return app.exec();
+}

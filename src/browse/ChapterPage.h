@@ -1,0 +1,30 @@
+#pragma once
+
+#include "page/PageComposer.h"
+#include "store/ViewMode.h"
+
+#include <QStringList>
+
+namespace velkora {
+
+class BankQueries;
+
+struct ChapterPage {
+    QString chapterName; // tree.nodename, empty when the chapter row is gone
+    QString treeId;      // as text, like the window keeps it
+    QStringList fragments;
+    bool complete = true; // false when a read failed part-way (logged)
+};
+
+// Composes the page of one chapter for a view: its groups by type, and in
+// each group the questions the view lists. In the favourites and
+// wrong-question views a group with no listed question writes nothing; in
+// chapter practice it still shows its heading.
+ChapterPage composeChapterPage(const BankQueries &queries, int treeId, ViewMode mode,
+                               NumberingState &numbering);
+
+// Reads one group with its listed questions and their options.
+GroupContent readGroup(const BankQueries &queries, const GroupRow &group,
+                       const QList<QuestionRow> &questions);
+
+} // namespace velkora

@@ -1,0 +1,38 @@
+#include "chrome/MainToolbar.h"
+
+#include "chrome/ButtonPictures.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace velkora {
+
+const QStringList &MainToolbar::buttonNames() {
+    static const QStringList names = {"gjst",       "NewImage1", "NewImage6", "NewImage4",
+                                      "NewImage20", "NewImage2", "rjsj"};
+    return names;
+}
+
+MainToolbar::MainToolbar(const PictureButton::Resolver &resolver, QWidget *parent)
+    : QFrame(parent) {
+    setObjectName(QStringLiteral("ToolBar1"));
+    setFixedHeight(64);
+    setStyleSheet(QStringLiteral("#ToolBar1 { background: #e8f1f5; }"));
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    for (const QString &name : buttonNames())
+        row->addWidget(new PictureButton(name, buttonPictures(name), resolver, this));
+    auto *banner = new QLabel(this);
+    banner->setObjectName(QStringLiteral("Panel7"));
+    banner->setPixmap(QPixmap(resolver(QStringLiteral("mv/banner.jpg"))));
+    banner->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    banner->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    row->addWidget(banner, 1);
+}
+
+PictureButton *MainToolbar::button(const QString &objectName) const {
+    return findChild<PictureButton *>(objectName, Qt::FindDirectChildrenOnly);
+}
+
+} // namespace velkora

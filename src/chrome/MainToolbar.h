@@ -1,0 +1,20 @@
+#pragma once
+
+#include "chrome/PictureButton.h"
+
+#include <QFrame>
+
+namespace velkora {
+
+// The row of command pictures under the title strip, followed by a banner.
+class MainToolbar : public QFrame {
+    Q_OBJECT
+public:
+    MainToolbar(const PictureButton::Resolver &resolver, QWidget *parent = nullptr);
+
+    // The button of that object name ("gjst", "NewImage1", ...).
+    PictureButton *button(const QString &objectName) const;
+    static const QStringList &buttonNames();
+};
+
+} // namespace velkora

@@ -1,0 +1,79 @@
+#include "chrome/TitleStrip.h"
+
+#include "chrome/ButtonPictures.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+namespace velkora {
+
+namespace {
+constexpr int stripHeight = 25;
+// Distances of the buttons' left edges from the strip's right edge.
+constexpr int minimiseFromRight = 90;
+constexpr int maximiseFromRight = 61;
+constexpr int closeFromRight = 32;
+} // namespace
+
+TitleStrip::TitleStrip(const PictureButton::Resolver &resolver, QWidget *parent)
+    : QFrame(parent), m_resolve(resolver) {
+    setObjectName(QStringLiteral("Panel5"));
+    setFixedHeight(stripHeight);
+    auto button = [&](const char *name) {
+        return new PictureButton(QLatin1String(name), buttonPictures(QLatin1String(name)), resolver,
+                                 this);
+    };
+    m_minimise = button("NewImage9");
+    m_maximise = button("NewImage8");
+    m_restore = button("NewImage19");
+    m_close = button("NewImage7");
+    m_restore->hide();
+    m_label4 = new QLabel(this);
+    m_label4->setObjectName(QStringLiteral("Label4"));
+    m_label4->hide();
+    m_label2 = new QLabel(QStringLiteral("职业病"), this);
+    m_label2->setObjectName(QStringLiteral("Label2"));
+    m_label2->hide();
+    connect(m_minimise, &PictureButton::clicked, this, &TitleStrip::minimiseRequested);
+    connect(m_maximise, &PictureButton::clicked, this, &TitleStrip::maximiseToggleRequested);
+    connect(m_restore, &PictureButton::clicked, this, &TitleStrip::maximiseToggleRequested);
+    connect(m_close, &PictureButton::clicked, this, &TitleStrip::closeRequested);
+}
+
+void TitleStrip::showMaximised(bool maximised) {
+    m_maximise->setVisible(!maximised);
+    m_restore->setVisible(maximised);
+}
+
+void TitleStrip::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    const QPixmap background(m_resolve(QStringLiteral("mv/title-strip.bmp")));
+    if (background.isNull())
+        painter.fillRect(rect(), QColor(0x1d, 0x5c, 0x73));
+    else
+        painter.drawPixmap(rect(), background);
+}
+
+void TitleStrip::resizeEvent(QResizeEvent *event) {
+    QFrame::resizeEvent(event);
+    const int w = width();
+    m_minimise->move(w - minimiseFromRight, 0);
+    m_maximise->move(w - maximiseFromRight, 0);
+    m_restore->move(w - maximiseFromRight, 0);
+    m_close->move(w - closeFromRight, 0);
+}
+
+void TitleStrip::mouseMoveEvent(QMouseEvent *event) {
+    if ((event->buttons() & Qt::LeftButton) && window()->windowHandle())
+        window()->windowHandle()->startSystemMove();
+    QFrame::mouseMoveEvent(event);
+}
+
+void TitleStrip::mouseDoubleClickEvent(QMouseEvent *event) {
+    if (event->button() == Qt::LeftButton)
+        emit maximiseToggleRequested();
+}
+
+} // namespace velkora

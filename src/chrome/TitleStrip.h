@@ -1,0 +1,50 @@
+#pragma once
+
+#include "chrome/PictureButton.h"
+
+#include <QFrame>
+
+class QLabel;
+
+namespace velkora {
+
+// The main window's own title strip: a background picture, the hidden
+// subject captions and the minimise, maximise/restore and close buttons.
+// Dragging it moves the window; a double click toggles maximised.
+class TitleStrip : public QFrame {
+    Q_OBJECT
+public:
+    TitleStrip(const PictureButton::Resolver &resolver, QWidget *parent = nullptr);
+
+    PictureButton *minimiseButton() const { return m_minimise; }
+    PictureButton *maximiseButton() const { return m_maximise; }
+    PictureButton *restoreButton() const { return m_restore; }
+    PictureButton *closeButton() const { return m_close; }
+    QLabel *subjectIdLabel() const { return m_label4; }
+    QLabel *subjectShortNameLabel() const { return m_label2; }
+
+    // Shows the maximise or the restore button, as the window state asks.
+    void showMaximised(bool maximised);
+
+signals:
+    void minimiseRequested();
+    void maximiseToggleRequested();
+    void closeRequested();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    PictureButton::Resolver m_resolve;
+    PictureButton *m_minimise;
+    PictureButton *m_maximise;
+    PictureButton *m_restore;
+    PictureButton *m_close;
+    QLabel *m_label4;
+    QLabel *m_label2;
+};
+
+} // namespace velkora

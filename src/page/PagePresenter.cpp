@@ -1,0 +1,38 @@
+#include "page/PagePresenter.h"
+
+#include "page/PageView.h"
+
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+namespace velkora {
+
+Q_LOGGING_CATEGORY(lcPage, "velkora.page")
+
+PagePresenter::PagePresenter(PageView &view, QString templatePath)
+    : m_view(view), m_templatePath(std::move(templatePath)) {}
+
+ShowResult PagePresenter::show(const QStringList &fragments, int textZoom) {
+    const quint64 generation = ++m_generation;
+    if (!QFileInfo(m_templatePath).isFile()) {
+        qCWarning(lcPage) << "page template missing:" << m_templatePath;
+        return ShowResult::TemplateMissing;
+    }
+    const bool loaded = m_view.load(m_templatePath);
+    if (generation != m_generation) {
+        qCInfo(lcPage) << "page build superseded by a newer one";
+        return ShowResult::Superseded;
+    }
+    if (!loaded) {
+        qCWarning(lcPage) << "page template did not load:" << m_templatePath;
+        return ShowResult::LoadFailed;
+    }
+    if (!m_view.appendHtml(fragments))
+        qCWarning(lcPage) << "page did not take its" << fragments.size() << "fragments";
+    if (generation != m_generation)
+        return ShowResult::Superseded;
+    m_view.setTextZoom(textZoom);
+    return ShowResult::Shown;
+}
+
+} // namespace velkora

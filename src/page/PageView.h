@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace velkora {
+
+// State of one form control of the page, as grading and saving answers read it.
+struct ControlState {
+    QString id;
+    QString name;
+    QString type; // "radio", "checkbox", "select-one", ...
+    bool checked = false;
+    QString value;
+};
+
+// What the program needs of a page view. Every call that waits for the page
+// pumps the event loop and is bounded, so other events may run meanwhile.
+class PageView {
+public:
+    virtual ~PageView() = default;
+
+    // Loads a local HTML file and waits until it is ready. False when it
+    // failed, timed out, or another load started while this one waited.
+    virtual bool load(const QString &filePath) = 0;
+    // Appends the fragments to the end of the body, in order, each parsed on
+    // its own; returns once they are in. False when the page did not take them.
+    virtual bool appendHtml(const QStringList &fragments) = 0;
+    // Text zoom, 0 (smallest) to 4 (largest).
+    virtual void setTextZoom(int level) = 0;
+    // Runs a script and waits for it to finish; false when it could not run.
+    virtual bool runScript(const QString &script) = 0;
+    // Every input and select element of the page, in document order.
+    virtual QList<ControlState> controls() = 0;
+    virtual bool setElementColor(const QString &elementId, const QString &color) = 0;
+    virtual bool setBodyFontSize(int pixels) = 0;
+};
+
+} // namespace velkora

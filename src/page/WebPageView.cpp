@@ -1,0 +1,176 @@
+#include "page/WebPageView.h"
+
+#include <QContextMenuEvent>
+#include <QEventLoop>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLoggingCategory>
+#include <QPointer>
+#include <QTimer>
+#include <QWebEngineLoadingInfo>
+#include <QWebEngineSettings>
+#include <memory>
+
+namespace velkora {
+
+Q_LOGGING_CATEGORY(lcView, "velkora.page")
+
+namespace {
+
+QString jsString(const QString &text) {
+    // A one-element JSON array is a valid script literal; strip the brackets.
+    const QByteArray json = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(json.mid(1, json.size() - 2));
+}
+
+// IE's five text sizes, smallest to largest.
+constexpr double textZoomFactors[] = {0.8, 0.9, 1.0, 1.15, 1.3};
+
+} // namespace
+
+InterceptingPage::InterceptingPage(QObject *parent) : QWebEnginePage(parent) {
+    QWebEngineSettings *s = settings();
+    s->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+    s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    s->setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
+    s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+}
+
+bool InterceptingPage::acceptNavigationRequest(const QUrl &url, NavigationType, bool isMainFrame) {
+    if (!isMainFrame)
+        return false;
+    return !m_filter || m_filter(url);
+}
+
+void InterceptingPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level,
+                                                const QString &message, int line,
+                                                const QString &source) {
+    if (level == ErrorMessageLevel)
+        qCWarning(lcView) << "page script:" << message << source << line;
+}
+
+WebPageView::WebPageView(QWidget *parent)
+    : QWebEngineView(parent), m_page(new InterceptingPage(this)) {
+    setPage(m_page);
+    connect(m_page, &QWebEnginePage::loadingChanged, this,
+            [this](const QWebEngineLoadingInfo &info) {
+                if (m_loadState != LoadState::Loading || info.url() != m_expectedUrl)
+                    return; // a rejected in-page navigation, or an older load
+                if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus)
+                    m_loadState = LoadState::Succeeded;
+                else if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus ||
+                         info.status() == QWebEngineLoadingInfo::LoadStoppedStatus)
+                    m_loadState = LoadState::Failed;
+                else
+                    return;
+                emit waitEnded();
+            });
+}
+
+bool WebPageView::waitFor(const std::function<bool()> &done) {
+    if (done())
+        return true;
+    QEventLoop loop;
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(this, &WebPageView::waitEnded, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    timeout.start(m_timeoutMs);
+    loop.exec();
+    return done();
+}
+
+bool WebPageView::load(const QString &filePath) {
+    const quint64 serial = ++m_loadSerial;
+    m_expectedUrl = QUrl::fromLocalFile(filePath);
+    m_loadState = LoadState::Loading;
+    m_page->load(m_expectedUrl);
+    // A newer load ends this wait too: its settling is announced the same way.
+    const bool settled =
+        waitFor([&] { return serial != m_loadSerial || m_loadState != LoadState::Loading; });
+    if (serial != m_loadSerial)
+        return false;
+    if (!settled)
+        qCWarning(lcView) << "page did not load in" << m_timeoutMs << "ms:" << filePath;
+    return m_loadState == LoadState::Succeeded;
+}
+
+QVariant WebPageView::evaluate(const QString &script) {
+    // Shared with the callback, which may still arrive after a timed-out wait.
+    struct Outcome {
+        bool finished = false;
+        QVariant value;
+    };
+    auto outcome = std::make_shared<Outcome>();
+    QPointer<WebPageView> self(this);
+    m_page->runJavaScript(script, [outcome, self](const QVariant &value) {
+        outcome->value = value;
+        outcome->finished = true;
+        if (self)
+            emit self->waitEnded();
+    });
+    if (!waitFor([&] { return outcome->finished; })) {
+        qCWarning(lcView) << "page script did not finish in" << m_timeoutMs << "ms";
+        return {};
+    }
+    return outcome->value;
+}
+
+bool WebPageView::appendHtml(const QStringList &fragments) {
+    const QByteArray json =
+        QJsonDocument(QJsonArray::fromStringList(fragments)).toJson(QJsonDocument::Compact);
+    const QString script = QStringLiteral("(function(f){var b=document.body;if(!b)return -1;"
+                                          "for(var i=0;i<f.length;i++)"
+                                          "b.insertAdjacentHTML('beforeend',f[i]);"
+                                          "return f.length;})(") +
+                           QString::fromUtf8(json) + QStringLiteral(")");
+    return evaluate(script).toInt() == fragments.size();
+}
+
+void WebPageView::setTextZoom(int level) {
+    setZoomFactor(textZoomFactors[qBound(0, level, 4)]);
+}
+
+bool WebPageView::runScript(const QString &script) {
+    return evaluate(QStringLiteral("(function(){") + script + QStringLiteral("\n;return true;})()"))
+        .toBool();
+}
+
+QList<ControlState> WebPageView::controls() {
+    const QVariant value = evaluate(QStringLiteral(
+        "Array.prototype.map.call(document.querySelectorAll('input,select'),function(e){"
+        "return [e.id,e.name||'',e.type||'',!!e.checked,e.value==null?'':String(e.value)];})"));
+    QList<ControlState> states;
+    for (const QVariant &entry : value.toList()) {
+        const QVariantList f = entry.toList();
+        if (f.size() == 5)
+            states.append({f[0].toString(), f[1].toString(), f[2].toString(), f[3].toBool(),
+                           f[4].toString()});
+    }
+    return states;
+}
+
+bool WebPageView::setElementColor(const QString &elementId, const QString &color) {
+    return evaluate(QStringLiteral("(function(){var e=document.getElementById(%1);if(!e)return "
+                                   "false;e.style.color=%2;return true;})()")
+                        .arg(jsString(elementId), jsString(color)))
+        .toBool();
+}
+
+bool WebPageView::setBodyFontSize(int pixels) {
+    return evaluate(QStringLiteral("(function(){if(!document.body)return false;"
+                                   "document.body.style.fontSize='%1px';return true;})()")
+                        .arg(pixels))
+        .toBool();
+}
+
+void WebPageView::contextMenuEvent(QContextMenuEvent *event) {
+    // No reload, back or "open link": the page must not navigate on its own.
+    event->accept();
+}
+
+} // namespace velkora

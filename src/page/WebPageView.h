@@ -1,0 +1,69 @@
+#pragma once
+
+#include "page/PageView.h"
+
+#include <QUrl>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <functional>
+
+namespace velkora {
+
+// A page that asks its owner before every navigation. While no filter is
+// set, or the filter accepts, navigations go through.
+class InterceptingPage : public QWebEnginePage {
+    Q_OBJECT
+public:
+    using NavigationFilter = std::function<bool(const QUrl &)>; // true: let it go through
+
+    explicit InterceptingPage(QObject *parent = nullptr);
+    void setNavigationFilter(NavigationFilter filter) { m_filter = std::move(filter); }
+
+protected:
+    bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override;
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message,
+                                  int line, const QString &source) override;
+
+private:
+    NavigationFilter m_filter;
+};
+
+// The page view of the program's windows on top of Qt WebEngine. Waits are
+// local event loops bounded by `timeoutMs`.
+class WebPageView : public QWebEngineView, public PageView {
+    Q_OBJECT
+public:
+    explicit WebPageView(QWidget *parent = nullptr);
+
+    InterceptingPage *interceptingPage() const { return m_page; }
+    void setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
+
+    bool load(const QString &filePath) override;
+    bool appendHtml(const QStringList &fragments) override;
+    void setTextZoom(int level) override;
+    bool runScript(const QString &script) override;
+    QList<ControlState> controls() override;
+    bool setElementColor(const QString &elementId, const QString &color) override;
+    bool setBodyFontSize(int pixels) override;
+
+    // Runs a script and waits for its result; an invalid QVariant when it
+    // did not finish in time.
+    QVariant evaluate(const QString &script);
+
+signals:
+    void waitEnded();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    bool waitFor(const std::function<bool()> &done);
+
+    InterceptingPage *m_page;
+    int m_timeoutMs = 15000;
+    quint64 m_loadSerial = 0;
+    QUrl m_expectedUrl;
+    enum class LoadState { Idle, Loading, Succeeded, Failed } m_loadState = LoadState::Idle;
+};
+
+} // namespace velkora

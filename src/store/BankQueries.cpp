@@ -1,0 +1,150 @@
+#include "store/BankQueries.h"
+
+#include "store/Sql.h"
+
+#include <QSqlQuery>
+
+namespace velkora {
+
+namespace {
+
+TreeRow treeRowOf(const QSqlQuery &q) {
+    return {q.value("id").toInt(), sql::text(q, "nodename")};
+}
+
+QList<TreeRow> treeRows(QSqlQuery q) {
+    QList<TreeRow> rows;
+    while (q.next())
+        rows.append(treeRowOf(q));
+    return rows;
+}
+
+GroupRow groupOf(const QSqlQuery &q) {
+    return {q.value("id").toInt(), q.value("treeid").toInt(), q.value("qtypeid").toInt(),
+            sql::text(q, "content"), q.value("opnum").toInt()};
+}
+
+QuestionRow questionOf(const QSqlQuery &q) {
+    QuestionRow row;
+    row.id = q.value("id").toInt();
+    row.groupId = q.value("readtextid").toInt();
+    row.content = sql::text(q, "content");
+    row.picture = sql::text(q, "picurl");
+    row.answer = sql::text(q, "answer");
+    row.explanation = sql::text(q, "explain");
+    row.itemNumber = sql::text(q, "itemnum");
+    row.favourite = sql::isFlagSet(q.value("scbt"));
+    row.wrong = sql::isFlagSet(q.value("ct"));
+    return row;
+}
+
+QString flagColumn(ViewMode mode) {
+    return mode == ViewMode::Favourites ? QStringLiteral("scbt") : QStringLiteral("ct");
+}
+
+} // namespace
+
+std::optional<Subject> BankQueries::subject() const {
+    QSqlQuery q = sql::run(m_db, QStringLiteral("SELECT * FROM kemu ORDER BY rowid LIMIT 1"));
+    if (!q.next())
+        return std::nullopt;
+    return Subject{sql::text(q, "ID"), sql::text(q, "mz")};
+}
+
+std::optional<QString> BankQueries::questionCount() const {
+    QSqlQuery q = sql::run(m_db, QStringLiteral("SELECT * FROM geshu ORDER BY rowid LIMIT 1"));
+    if (!q.next())
+        return std::nullopt;
+    return sql::text(q, "kemugeshu");
+}
+
+QList<TreeRow> BankQueries::topLevelNodes() const {
+    return treeRows(
+        sql::run(m_db, QStringLiteral("SELECT * FROM tree WHERE code=1 ORDER BY rowid")));
+}
+
+QList<TreeRow> BankQueries::childNodes(int parentId) const {
+    return treeRows(sql::run(
+        m_db, QStringLiteral("SELECT * FROM tree WHERE parentid=? ORDER BY rowid"), {parentId}));
+}
+
+QList<TreeRow> BankQueries::chapters(int sectionId, ViewMode mode) const {
+    if (mode == ViewMode::ChapterPractice)
+        return childNodes(sectionId);
+    return treeRows(sql::run(m_db,
+                             QStringLiteral("SELECT * FROM tree WHERE parentid=? AND %1='1' "
+                                            "ORDER BY rowid")
+                                 .arg(flagColumn(mode)),
+                             {sectionId}));
+}
+
+std::optional<TreeRow> BankQueries::treeRow(int id) const {
+    QSqlQuery q = sql::run(m_db, QStringLiteral("SELECT * FROM tree WHERE id=?"), {id});
+    if (!q.next())
+        return std::nullopt;
+    return treeRowOf(q);
+}
+
+QList<GroupRow> BankQueries::groupsOfChapter(int treeId) const {
+    QSqlQuery q = sql::run(
+        m_db, QStringLiteral("SELECT * FROM readtext WHERE treeid=? ORDER BY qtypeid, rowid"),
+        {treeId});
+    QList<GroupRow> rows;
+    while (q.next())
+        rows.append(groupOf(q));
+    return rows;
+}
+
+std::optional<GroupRow> BankQueries::group(int id) const {
+    QSqlQuery q = sql::run(m_db, QStringLiteral("SELECT * FROM readtext WHERE id=?"), {id});
+    if (!q.next())
+        return std::nullopt;
+    return groupOf(q);
+}
+
+std::optional<QuestionType> BankQueries::questionType(int id) const {
+    QSqlQuery q = sql::run(m_db, QStringLiteral("SELECT * FROM qtype WHERE id=?"), {id});
+    if (!q.next())
+        return std::nullopt;
+    return QuestionType{q.value("code").toInt(), sql::text(q, "title")};
+}
+
+QList<QuestionRow> BankQueries::questionsOfGroup(int groupId, ViewMode mode) const {
+    const QString filter = mode == ViewMode::ChapterPractice
+                               ? QString()
+                               : QStringLiteral(" AND %1='1'").arg(flagColumn(mode));
+    QSqlQuery q = sql::run(
+        m_db,
+        QStringLiteral("SELECT * FROM question WHERE readtextid=?%1 ORDER BY rowid").arg(filter),
+        {groupId});
+    QList<QuestionRow> rows;
+    while (q.next())
+        rows.append(questionOf(q));
+    return rows;
+}
+
+std::optional<QuestionRow> BankQueries::question(int id) const {
+    QSqlQuery q = sql::run(m_db, QStringLiteral("SELECT * FROM question WHERE id=?"), {id});
+    if (!q.next())
+        return std::nullopt;
+    return questionOf(q);
+}
+
+QList<OptionRow> BankQueries::options(int questionId) const {
+    QSqlQuery q =
+        sql::run(m_db, QStringLiteral("SELECT * FROM opinion WHERE questionid=? ORDER BY rowid"),
+                 {questionId});
+    QList<OptionRow> rows;
+    while (q.next())
+        rows.append({sql::text(q, "id"), q.value("questionid").toInt(), sql::text(q, "code"),
+                     sql::text(q, "content")});
+    return rows;
+}
+
+bool BankQueries::anyQuestionFlagged(ViewMode mode) const {
+    QSqlQuery q = sql::run(
+        m_db, QStringLiteral("SELECT 1 FROM question WHERE %1='1' LIMIT 1").arg(flagColumn(mode)));
+    return q.next();
+}
+
+} // namespace velkora

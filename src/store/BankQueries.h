@@ -1,0 +1,40 @@
+#pragma once
+
+#include "store/Records.h"
+#include "store/ViewMode.h"
+
+#include <QSqlDatabase>
+#include <optional>
+
+namespace velkora {
+
+// Read access to the question content. Every method throws StoreError when
+// its statement fails. Rows come in stored order wherever the program relies
+// on it (options of a question, questions of a group, nodes of the tree).
+class BankQueries {
+public:
+    explicit BankQueries(QSqlDatabase db) : m_db(std::move(db)) {}
+
+    std::optional<Subject> subject() const;
+    std::optional<QString> questionCount() const;
+
+    QList<TreeRow> topLevelNodes() const;
+    QList<TreeRow> childNodes(int parentId) const;
+    // Chapters under a section as the view lists them.
+    QList<TreeRow> chapters(int sectionId, ViewMode mode) const;
+    std::optional<TreeRow> treeRow(int id) const;
+
+    QList<GroupRow> groupsOfChapter(int treeId) const; // by type id
+    std::optional<GroupRow> group(int id) const;
+    std::optional<QuestionType> questionType(int id) const;
+    QList<QuestionRow> questionsOfGroup(int groupId, ViewMode mode) const;
+    std::optional<QuestionRow> question(int id) const;
+    QList<OptionRow> options(int questionId) const;
+
+    bool anyQuestionFlagged(ViewMode mode) const;
+
+private:
+    QSqlDatabase m_db;
+};
+
+} // namespace velkora

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "store/ViewMode.h"
+
+#include <QSqlDatabase>
+#include <optional>
+
+namespace velkora {
+
+// Writes of the learner's marks: favourites and the chapter flags that the
+// favourites and wrong-question views list. Throws StoreError on failure.
+class FlagStore {
+public:
+    explicit FlagStore(QSqlDatabase db) : m_db(std::move(db)) {}
+
+    // Flips the favourite mark of a question; the new state, or nullopt
+    // when there is no such question (nothing is written then).
+    std::optional<bool> toggleFavourite(int questionId);
+
+    // Recomputes the view's chapter flag from scratch: cleared everywhere,
+    // then set on every chapter that holds a flagged question. One transaction.
+    void markChapters(ViewMode mode);
+
+private:
+    QSqlDatabase m_db;
+};
+
+} // namespace velkora

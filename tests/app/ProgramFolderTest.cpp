@@ -1,0 +1,46 @@
+#include "app/ProgramFolder.h"
+#include "app/AppConfig.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace velkora;
+
+namespace {
+void touch(const QString &path) {
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+}
+} // namespace
+
+TEST(ProgramFolder, FindsNamesWithoutRegardToLetterCase) {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("mv");
+    QDir(dir.path()).mkpath("Data");
+    touch(dir.filePath("mv/kstk-2.jpg"));
+    touch(dir.filePath("Data/med.mdb"));
+    const ProgramFolder folder(dir.path());
+    EXPECT_EQ(folder.path("mv/KSTK-2.jpg"), dir.filePath("mv/kstk-2.jpg"));
+    EXPECT_EQ(folder.path("/data/MED.mdb"), dir.filePath("Data/med.mdb"));
+    EXPECT_EQ(folder.bankPath(), dir.filePath("Data/med.mdb"));
+    // Unknown names stay as given, under the folder.
+    EXPECT_EQ(folder.path("mv/none.bmp"), dir.filePath("mv/none.bmp"));
+}
+
+TEST(AppConfig, UpdateAddressNeedsHostAndSubject) {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("velkora.ini");
+    QFile file(ini);
+    file.open(QIODevice::WriteOnly);
+    file.write("[update]\nhost=data.example.test\n[feedback]\nhost=fb\nport=2433\n");
+    file.close();
+    const AppConfig config = AppConfig::load(ini);
+    EXPECT_EQ(config.updateInfoUrl(QStringLiteral("职业病")),
+              QStringLiteral("http://data.example.test/yiyaozj/职业病/Predate.ini"));
+    EXPECT_EQ(config.updateInfoUrl(QString()), QString());
+    EXPECT_EQ(config.feedbackPort, 2433);
+    EXPECT_EQ(config.feedbackUser, "sa");
+    EXPECT_EQ(AppConfig::load(dir.filePath("none.ini")).updateInfoUrl("x"), QString());
+}

@@ -1,0 +1,120 @@
+#include "store/Schema.h"
+#include "store/BankConnection.h"
+#include "store/BankQueries.h"
+#include "store/Sql.h"
+#include "store/StoreError.h"
+#include "support/TestBank.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace velkora;
+
+namespace {
+
+QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &content) {
+    const QString path = QDir(dir.path()).filePath(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(content);
+    return path;
+}
+
+} // namespace
+
+TEST(BankFile, RefusesMissingForeignAndDamagedFiles) {
+    QTemporaryDir dir;
+    BankConnection missing(QDir(dir.path()).filePath("none.mdb"), "missing");
+    EXPECT_FALSE(missing.open());
+    EXPECT_TRUE(missing.problem().contains(QStringLiteral("找不到题库文件")));
+
+    BankConnection foreign(
+        writeFile(dir, "access.mdb", QByteArray("\x00\x01\x00\x00Standard Jet DB", 19)), "foreign");
+    EXPECT_FALSE(foreign.open());
+    EXPECT_TRUE(foreign.problem().contains(QStringLiteral("不是有效的题库文件")));
+
+    BankConnection empty(writeFile(dir, "empty.mdb", {}), "empty");
+    EXPECT_FALSE(empty.open());
+
+    // A real header followed by garbage: the header check passes, the first read fails.
+    QByteArray damaged("SQLite format 3\0", 16);
+    damaged += QByteArray(4096, '\x7f');
+    BankConnection broken(writeFile(dir, "broken.mdb", damaged), "broken");
+    EXPECT_FALSE(broken.open());
+    EXPECT_FALSE(broken.isOpen());
+    EXPECT_FALSE(broken.problem().isEmpty());
+}
+
+TEST(BankFile, OpensABankMadeWithOnlyTheKnownColumns) {
+    // Another tool's bank: the bare tables, no defaults, no indexes, NULL flags.
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath("other.mdb");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "other-make");
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        for (const schema::Table &table : schema::tables()) {
+            QStringList columns;
+            for (const QString &c : table.columns)
+                columns << "\"" + c + "\"";
+            QSqlQuery(db).exec(QString("CREATE TABLE %1 (%2)").arg(table.name, columns.join(',')));
+        }
+        QSqlQuery(db).exec("INSERT INTO tree (id, nodename, parentid, code) VALUES (1,'P',0,1),"
+                           "(2,'S',1,2),(3,'C',2,3)");
+        QSqlQuery(db).exec("INSERT INTO readtext (id, treeid, qtypeid) VALUES (5, 3, 3)");
+        QSqlQuery(db).exec("INSERT INTO question (id, readtextid, content) VALUES (9, 5, 'q')");
+        // Keys not in option order: the stored order is what counts.
+        QSqlQuery(db).exec("INSERT INTO opinion (id, questionid, code) VALUES ('k9', 9, 'A'),"
+                           "('k1', 9, 'B'), ('k5', 9, 'C')");
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("other-make");
+
+    BankConnection bank(path, "other");
+    ASSERT_TRUE(bank.open()) << bank.problem().toStdString();
+    EXPECT_TRUE(schema::missingParts(bank.database()).isEmpty());
+    QSqlQuery indexes(bank.database());
+    indexes.exec(
+        "SELECT count(*) FROM sqlite_master WHERE type='index' AND name='question_readtextid'");
+    indexes.next();
+    EXPECT_EQ(indexes.value(0).toInt(), 1);
+
+    const BankQueries queries(bank.database());
+    const auto question = queries.question(9);
+    ASSERT_TRUE(question);
+    EXPECT_FALSE(question->favourite); // NULL reads as clear
+    EXPECT_FALSE(question->wrong);
+    EXPECT_TRUE(queries.chapters(2, ViewMode::Favourites).isEmpty());
+    EXPECT_EQ(queries.chapters(2, ViewMode::ChapterPractice).size(), 1);
+    EXPECT_FALSE(queries.anyQuestionFlagged(ViewMode::WrongQuestions));
+    QStringList letters;
+    for (const OptionRow &o : queries.options(9))
+        letters << o.letter;
+    EXPECT_EQ(letters, (QStringList{"A", "B", "C"}));
+}
+
+TEST(BankFile, ReportsWhatAnIncompleteBankLacks) {
+    test::TestBank bank;
+    bank.exec("DROP TABLE geshu");
+    bank.exec("DROP INDEX question_ct1");
+    bank.exec("ALTER TABLE question DROP COLUMN ct1");
+    const QStringList missing = schema::missingParts(bank.db());
+    EXPECT_TRUE(missing.contains("geshu"));
+    EXPECT_TRUE(missing.contains("question.ct1"));
+    EXPECT_EQ(missing.size(), 2);
+}
+
+TEST(Transactions, AFailureLeavesNothingHalfWritten) {
+    test::TestBank bank;
+    bank.writer().addNode("P", 0, 1);
+    EXPECT_THROW(sql::inTransaction(bank.db(),
+                                    [&] {
+                                        sql::run(bank.db(), "UPDATE tree SET scbt='1'");
+                                        sql::run(bank.db(), "UPDATE no_such_table SET x=1");
+                                    }),
+                 StoreError);
+    EXPECT_EQ(bank.scalar("SELECT scbt FROM tree"), "");
+}

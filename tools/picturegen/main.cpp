@@ -1,0 +1,34 @@
+// velkora_picturegen <programDir>: draws the window and question pictures into
+// the program folder. Runs without a display.
+#include "picturegen.h"
+
+#include <QFontDatabase>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+int main(int argc, char *argv[]) {
+    // Build machines have no display; the offscreen platform still has fonts.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    const QStringList args = QGuiApplication::arguments();
+    if (args.size() != 2) {
+        std::fprintf(stderr, "usage: velkora_picturegen <programDir>\n");
+        return 2;
+    }
+
+    if (!QFontDatabase::families().contains(QStringLiteral("Noto Sans CJK SC")))
+        std::fprintf(stderr, "velkora_picturegen: warning: font \"Noto Sans CJK SC\" not found, "
+                             "labels fall back to another font\n");
+
+    QString error;
+    const QStringList written = velkora::picturegen::writeAllPictures(args.at(1), &error);
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "velkora_picturegen: %s\n", qPrintable(error));
+        return 1;
+    }
+    std::printf("velkora_picturegen: wrote %lld pictures into %s\n",
+                static_cast<long long>(written.size()), qPrintable(args.at(1)));
+    return 0;
+}
