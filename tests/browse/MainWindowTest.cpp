@@ -1,1 +1,241 @@
-#include <gtest/gtest.h>
+#include "store/BankQueries.h"
+#include "support/MainWindowFixture.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QTreeWidget>
+
+using namespace velkora;
+using namespace velkora::test;
+
+namespace {
+
+// A bank like the demo one in miniature: one chapter of every kind of
+// group, a second chapter, a section without chapters, a second part.
+class StartedWindow : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        BankWriter &w = bank.writer();
+        const int part = w.addNode("基础知识", 0, 1);
+        const int section = w.addNode("第一章 概论", part, 2);
+        chapter = w.addNode("第一节 职业性有害因素", section, 3);
+        second = w.addNode("第二节 职业病", section, 3);
+        w.addNode("第二章 空章", part, 2);
+        w.addNode("专业知识", 0, 1);
+
+        const int single = w.addGroup(chapter, SingleA1);
+        q1 = bank.addChoice(single, "单选一", "A");
+        q2 = bank.addChoice(single, "单选二", "B");
+        const int multi = w.addGroup(chapter, MultiX);
+        q3 = bank.addChoice(multi, "多选", "ACD");
+        const int caseGroup = w.addGroup(chapter, Case, "某男，45岁，矽尘作业20年。");
+        c1 = bank.addChoice(caseGroup, "案例一", "A");
+        c2 = bank.addChoice(caseGroup, "案例二", "BC");
+        const int shared = w.addGroup(chapter, SharedOptions, "A．铅 B．汞 C．锰", 3);
+        m1 = w.addQuestion(shared, "配伍一", "B");
+        m2 = w.addQuestion(shared, "配伍二", "C");
+        bank.addChoice(w.addGroup(second, SingleA1), "第二节单选", "E");
+    }
+    int chapter = 0, second = 0, q1 = 0, q2 = 0, q3 = 0, c1 = 0, c2 = 0, m1 = 0, m2 = 0;
+};
+
+} // namespace
+
+TEST_F(StartedWindow, StartUpShowsCountTreeAndFirstChapter) {
+    start();
+    EXPECT_EQ(window->statusPanel(0)->text(), "试题量：1234");
+    EXPECT_TRUE(window->statusPanel(2)->text().startsWith("现在的日期和时间是： 20"));
+    EXPECT_EQ(program.subjectName, "职业病");
+    EXPECT_EQ(window->tree()->topLevelItemCount(), 2);
+    EXPECT_EQ(window->state().nodeIds.mid(0, 6), (QList<int>{0, 0, chapter, second, 0, 0}));
+    EXPECT_EQ(window->tree()->currentItem(), window->nodeAt(2));
+    EXPECT_TRUE(window->nodeAt(0)->isExpanded());
+    EXPECT_EQ(window->state().currentTreeId, QString::number(chapter));
+    EXPECT_EQ(window->state().interceptArmed, 1);
+    EXPECT_EQ(window->state().zoomLevel, 2);
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(StartedWindow, TheChapterPageCarriesTheIdsGradingNeeds) {
+    start();
+    // Stems numbered 1, 2, 3; the case as 4 with 4.1 and 4.2; the shared options as 5.
+    EXPECT_EQ(js(QString("document.getElementById('fan%1').textContent").arg(q2)).toString(),
+              "2. 单选二");
+    EXPECT_EQ(js(QString("document.getElementById('fan%1').textContent").arg(c2)).toString(),
+              "4.2. 案例二");
+    EXPECT_TRUE(bodyContent().contains("5.1.   答案 A B C 配伍一"));
+    EXPECT_TRUE(bodyText().contains("4.某男，45岁，矽尘作业20年。"));
+    EXPECT_EQ(count(QString("input[type=radio][name='%1']").arg(q1)), 5);
+    EXPECT_EQ(count(QString("input[type=checkbox][name='%1']").arg(q3)), 5);
+    EXPECT_EQ(count(QString("#a%1 option").arg(m1)), 4);
+    EXPECT_EQ(count("input[name=torvanexsda]"), 7);
+    EXPECT_EQ(count("input[value=收藏本题]"), 7);
+    EXPECT_EQ(js(QString("document.getElementById('ansnote%1').getAttribute('value')").arg(q3))
+                  .toString(),
+              "ACD");
+    EXPECT_EQ(js(QString("getComputedStyle(document.getElementById('ansnote%1')).display").arg(q1))
+                  .toString(),
+              "none");
+    EXPECT_EQ(count("hr"), 6);
+    // The page's own answer toggle works.
+    js(QString("document.getElementById('xs%1').click()").arg(q1));
+    EXPECT_EQ(js(QString("document.getElementById('xs%1').value").arg(q1)).toString(), "隐藏答案");
+}
+
+TEST_F(StartedWindow, AStartWithoutQuestionCountStillShowsTreeAndPage) {
+    bank.exec("DROP TABLE geshu");
+    start();
+    EXPECT_EQ(window->statusPanel(0)->text(), "试题量：XXX");
+    EXPECT_EQ(window->tree()->topLevelItemCount(), 2);
+    EXPECT_TRUE(bodyText().contains("单选一"));
+}
+
+TEST_F(StartedWindow, ASectionWithoutChaptersSaysSoAndChangesNothing) {
+    start();
+    const QString before = bodyHtml();
+    clickNode(4);
+    EXPECT_EQ(messages.shown, QStringList{"本章节无试题!"});
+    EXPECT_EQ(bodyHtml(), before);
+    EXPECT_EQ(window->state().currentTreeId, QString::number(chapter));
+}
+
+TEST_F(StartedWindow, DismissingAMessageShowsTheFirstChapterAgain) {
+    start();
+    clickNode(3);
+    ASSERT_TRUE(bodyText().contains("第二节单选"));
+    messages.afterDismiss = [this] { window->activatedAgain(); };
+    clickNode(4);
+    EXPECT_TRUE(bodyText().contains("单选一"));
+    EXPECT_EQ(window->state().currentTreeId, QString::number(chapter));
+}
+
+TEST_F(StartedWindow, PartAndSectionNodesKeepThePage) {
+    start();
+    clickNode(3);
+    window->pageToolbar()->button("NewImage10")->hide();
+    window->pageToolbar()->button("NewImage16")->show();
+    clickNode(0);
+    clickNode(1);
+    EXPECT_TRUE(bodyText().contains("第二节单选"));
+    EXPECT_TRUE(window->pageToolbar()->button("NewImage10")->isVisibleTo(window.get()));
+    EXPECT_FALSE(window->pageToolbar()->button("NewImage16")->isVisibleTo(window.get()));
+    EXPECT_EQ(window->state().interceptArmed, 1);
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(StartedWindow, ViewsListTheirChaptersAndQuestionsOnly) {
+    bank.exec(QString("UPDATE question SET scbt='1' WHERE id IN (%1,%2)").arg(c2).arg(m1));
+    bank.exec(QString("UPDATE tree SET scbt='1' WHERE id=%1").arg(chapter));
+    start();
+    window->setViewCaption("收 藏 试 题");
+    window->formShow();
+    window->formActivate();
+    EXPECT_EQ(window->tree()->topLevelItem(0)->child(0)->childCount(), 1);
+    const QString text = bodyText();
+    EXPECT_FALSE(text.contains("A1型题")); // empty groups write nothing
+    EXPECT_FALSE(text.contains("X型题"));
+    EXPECT_TRUE(text.contains("1.1. 案例二")); // the case renumbered on its own
+    EXPECT_TRUE(bodyContent().contains("2.1.   答案 A B C 配伍一"));
+    EXPECT_FALSE(text.contains("配伍二"));
+
+    window->setViewCaption("错 题 题 库"); // no chapter flagged: position 2 is a section
+    window->formShow();
+    window->formActivate();
+    EXPECT_EQ(window->nodeAt(2)->text(0), "第二章 空章");
+    EXPECT_EQ(messages.shown, QStringList{"本章节无试题!"});
+}
+
+TEST_F(StartedWindow, ActivationWithKeepPageOrAMovedLayoutLeavesThePage) {
+    start();
+    clickNode(3);
+    window->state().keepPage = 1;
+    window->formActivate();
+    EXPECT_EQ(window->state().keepPage, 0);
+    EXPECT_TRUE(bodyText().contains("第二节单选"));
+    window->pageToolbar()->shiftMarkedControls(257);
+    window->formActivate();
+    EXPECT_TRUE(bodyText().contains("第二节单选"));
+}
+
+TEST_F(StartedWindow, AClickDuringABuildSupersedesIt) {
+    start();
+    // The second click arrives while the first build waits for its template.
+    bool clicked = false;
+    QObject::connect(window->pageView(), &QWebEngineView::loadStarted, window.get(), [&] {
+        if (!std::exchange(clicked, true))
+            QMetaObject::invokeMethod(
+                window.get(), [this] { clickNode(3); }, Qt::QueuedConnection);
+    });
+    clickNode(2);
+    EXPECT_TRUE(clicked);
+    const QString text = bodyText();
+    EXPECT_TRUE(text.contains("第二节单选"));
+    EXPECT_FALSE(text.contains("单选一"));
+    EXPECT_EQ(window->state().currentTreeId, QString::number(second));
+}
+
+TEST_F(StartedWindow, NavigationsPassWhileBuildingAndAreKeptOnceComplete) {
+    start();
+    window->state().interceptArmed = 0;
+    EXPECT_TRUE(window->webBrowser1BeforeNavigate2(QUrl("http://example.test/")));
+    EXPECT_EQ(window->state().keepPage, 0);
+    window->state().interceptArmed = 1;
+    EXPECT_FALSE(window->webBrowser1BeforeNavigate2(QUrl("http://example.test/")));
+    EXPECT_EQ(window->state().keepPage, 1);
+}
+
+TEST(StartUpFailures, AMissingBankOpensAnEmptyWindow) {
+    RecordingMessages messages;
+    QTemporaryDir dir;
+    QFile::copy(VELKORA_PROGRAM_DIR "/yk.html", dir.filePath("yk.html"));
+    const ProgramFolder folder(dir.path());
+    BankConnection bank(folder.bankPath(), "missing-bank");
+    ProgramState program;
+    AppConfig config;
+    MainWindow window(folder, bank, program, config, messages);
+    EXPECT_FALSE(window.bankOpened());
+    EXPECT_TRUE(bank.problem().contains("找不到题库文件"));
+    window.formShow();
+    window.show();
+    window.formActivate();
+    EXPECT_EQ(window.tree()->topLevelItemCount(), 0);
+    EXPECT_EQ(window.statusPanel(0)->text(), "试题量：XXX");
+    EXPECT_TRUE(program.subjectName.isEmpty());
+    EXPECT_TRUE(messages.shown.isEmpty()); // start-up itself tells the learner
+}
+
+TEST(StartUpFailures, AGarbageBankIsRefused) {
+    RecordingMessages messages;
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("Data");
+    QFile garbage(dir.filePath("Data/med.mdb"));
+    garbage.open(QIODevice::WriteOnly);
+    garbage.write(QByteArray(8192, 'x'));
+    garbage.close();
+    const ProgramFolder folder(dir.path());
+    BankConnection bank(folder.bankPath(), "garbage-bank");
+    ProgramState program;
+    AppConfig config;
+    MainWindow window(folder, bank, program, config, messages);
+    EXPECT_FALSE(window.bankOpened());
+    EXPECT_TRUE(bank.problem().contains("不是有效的题库文件"));
+}
+
+TEST_F(StartedWindow, AMissingTemplateIsToldOnceAndBuildsNothing) {
+    QFile::remove(bank.folder() + "/yk.html");
+    start();
+    EXPECT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].contains("yk.html"));
+    EXPECT_EQ(window->state().interceptArmed, 1);
+}
+
+TEST(ProgramFolderOfTheApplication, IsTheExecutablesFolderNotTheWorkingDirectory) {
+    QTemporaryDir elsewhere;
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(elsewhere.path());
+    EXPECT_EQ(ProgramFolder::ofApplication().dir(), QCoreApplication::applicationDirPath());
+    EXPECT_NE(ProgramFolder::ofApplication().bankPath(),
+              QDir(elsewhere.path()).filePath("Data/med.mdb"));
+    QDir::setCurrent(before);
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "app/AppConfig.h"
+#include "app/ProgramFolder.h"
+#include "app/ProgramState.h"
+#include "browse/MainWindow.h"
+#include "browse/PageToolbar.h"
+#include "page/WebPageView.h"
+#include "support/RecordingMessages.h"
+#include "support/TestBank.h"
+
+#include <QFile>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace velkora::test {
+
+// A main window over a bank of the test's own, in a program folder that
+// holds the real page template.
+class MainWindowFixture : public ::testing::Test {
+protected:
+    MainWindowFixture() {
+        bank.addStandardTypes();
+        QFile::copy(QStringLiteral(VELKORA_PROGRAM_DIR "/yk.html"), bank.folder() + "/yk.html");
+        folder = std::make_unique<ProgramFolder>(bank.folder());
+    }
+
+    // Creates, shows and activates the window, as start-up does.
+    MainWindow &start() {
+        window =
+            std::make_unique<MainWindow>(*folder, bank.connection(), program, config, messages);
+        window->formShow();
+        window->show();
+        window->formActivate();
+        return *window;
+    }
+
+    QVariant js(const QString &script) const { return window->pageView()->evaluate(script); }
+    QString bodyText() const { return js("document.body.innerText").toString(); }
+    QString bodyContent() const { return js("document.body.textContent").toString(); }
+    QString bodyHtml() const { return js("document.body.innerHTML").toString(); }
+    int count(const QString &selector) const {
+        return js(QString("document.querySelectorAll(\"%1\").length").arg(selector)).toInt();
+    }
+    void clickNode(int position) {
+        QTreeWidgetItem *node = window->nodeAt(position);
+        ASSERT_NE(node, nullptr);
+        window->tree()->setCurrentItem(node);
+        window->treeView1Click();
+    }
+
+    TestBank bank;
+    RecordingMessages messages;
+    ProgramState program;
+    AppConfig config;
+    std::unique_ptr<ProgramFolder> folder;
+    std::unique_ptr<MainWindow> window;
+};
+
+} // namespace velkora::test
