@@ -55,7 +55,7 @@ void MainWindow::buildLayout() {
     const PictureButton::Resolver resolve = [this](const QString &name) {
         return m_folder.path(name);
     };
-    resize(1001, 545 + 25 + 64);
+    resize(1024, 768); // the frame start-up centres on the screen
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
     root->setSpacing(0);
@@ -105,7 +105,7 @@ void MainWindow::buildLayout() {
         "QTreeWidget { background: #f7fafb; border: 0; border-right: 1px solid #cfdde4; "
         "font-size: 14px; } QTreeWidget::item { padding: 3px 0; } "
         "QTreeWidget::item:selected, QTreeWidget::item:selected:!active { background: #2a7f96; "
-        "color: white; }"));
+        "color: white; } QTreeWidget::branch { image: none; border-image: none; }"));
     column->addWidget(m_tree, 1);
     body->addWidget(m_panel2);
     connect(m_tree, &QTreeWidget::itemClicked, this, [this] { treeView1Click(); });
@@ -129,10 +129,12 @@ void MainWindow::buildLayout() {
     for (int i = 0; i < 3; ++i) {
         m_statusPanels[i] = new QLabel(texts[i], statusBar);
         if (widths[i] > 0) {
-            m_statusPanels[i]->setFixedWidth(widths[i]);
+            // The design widths, narrowing only when the window is too small for them.
+            m_statusPanels[i]->setMinimumWidth(120);
+            m_statusPanels[i]->setMaximumWidth(widths[i]);
             m_statusPanels[i]->setAlignment(Qt::AlignCenter);
         }
-        statusBar->addWidget(m_statusPanels[i], widths[i] > 0 ? 0 : 1);
+        statusBar->addWidget(m_statusPanels[i], widths[i] > 0 ? widths[i] : 50);
     }
     root->addWidget(statusBar);
 }

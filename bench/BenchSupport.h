@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <algorithm>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace velkora::bench {
+
+inline double median(QList<double> values) {
+    std::sort(values.begin(), values.end());
+    const qsizetype n = values.size();
+    return n == 0 ? 0 : (n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2);
+}
+
+inline long peakMemoryKiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+inline void report(const char *name, double value, const char *unit) {
+    std::printf("%-58s %10.1f %s\n", name, value, unit);
+    std::fflush(stdout);
+}
+
+} // namespace velkora::bench

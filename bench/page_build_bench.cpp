@@ -1,0 +1,132 @@
+// Times a chapter page of 200 mixed questions from click to complete page:
+// once appended fragment by fragment with a round trip to the page for each
+// (the way a page built through single appends and waits behaves), once
+// through the batched presenter the program uses. Also times start-up to
+// the first chapter page of the demo bank and reports peak memory.
+#include "BenchSupport.h"
+#include "SyntheticBank.h"
+#include "app/AppConfig.h"
+#include "app/Messages.h"
+#include "app/ProgramFolder.h"
+#include "app/ProgramState.h"
+#include "app/WebEngineSetup.h"
+#include "browse/ChapterPage.h"
+#include "browse/MainWindow.h"
+#include "page/PagePresenter.h"
+#include "page/WebPageView.h"
+#include "store/BankConnection.h"
+#include "store/BankQueries.h"
+#include "store/BankWriter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QTemporaryDir>
+
+using namespace velkora;
+
+namespace {
+
+constexpr int runs = 7;
+
+class SilentMessages : public Messages {
+public:
+    void inform(const QString &) override {}
+    bool ask(const QString &, const QString &, Choice) override { return true; }
+};
+
+QString makeChapterBank(const QString &folder) {
+    QDir(folder).mkpath("Data");
+    const QString path = QDir(folder).filePath("Data/med.mdb");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "bench-make");
+        db.setDatabaseName(path);
+        db.open();
+        BankWriter writer(db);
+        writeSyntheticBank(writer, {1, 1, 1, 200});
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("bench-make");
+    return path;
+}
+
+// One script call and one wait per fragment.
+double buildOneByOne(WebPageView &view, const QString &templatePath, const QStringList &fragments) {
+    QElapsedTimer clock;
+    clock.start();
+    view.load(templatePath);
+    for (const QString &fragment : fragments)
+        view.appendHtml({fragment});
+    view.setTextZoom(1);
+    return clock.nsecsElapsed() / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    prepareWebEngine();
+    QApplication app(argc, argv);
+    const QString programDir = QStringLiteral(VELKORA_PROGRAM_DIR);
+
+    QTemporaryDir folder;
+    QFile::copy(programDir + "/yk.html", folder.filePath("yk.html"));
+    BankConnection bank(makeChapterBank(folder.path()), "bench");
+    bank.open();
+    const BankQueries queries(bank.database());
+    const int chapterId =
+        queries.topLevelNodes().isEmpty()
+            ? 0
+            : queries
+                  .chapters(queries.childNodes(queries.topLevelNodes()[0].id)[0].id,
+                            ViewMode::ChapterPractice)[0]
+                  .id;
+    const QString templatePath = folder.filePath("yk.html");
+
+    WebPageView view;
+    view.resize(1000, 700);
+    view.show();
+    PagePresenter presenter(view, templatePath);
+
+    QList<double> oneByOne, batched;
+    int fragmentCount = 0;
+    for (int i = 0; i < runs; ++i) {
+        NumberingState numbering;
+        QElapsedTimer clock;
+        clock.start();
+        const ChapterPage page =
+            composeChapterPage(queries, chapterId, ViewMode::ChapterPractice, numbering);
+        presenter.show(page.fragments);
+        batched << clock.nsecsElapsed() / 1e6;
+        fragmentCount = int(page.fragments.size());
+
+        NumberingState again;
+        const ChapterPage slow =
+            composeChapterPage(queries, chapterId, ViewMode::ChapterPractice, again);
+        oneByOne << buildOneByOne(view, templatePath, slow.fragments);
+    }
+    std::printf("chapter of 200 questions, %d fragments, median of %d builds\n", fragmentCount,
+                runs);
+    bench::report("(a) one script call and wait per fragment", bench::median(oneByOne), "ms");
+    bench::report("(b) batched build, click to complete page", bench::median(batched), "ms");
+    bench::report("ratio (a) / (b)", bench::median(oneByOne) / bench::median(batched), "x");
+
+    // Start-up over the demo bank: window made, tree filled, first page complete.
+    const ProgramFolder demo(programDir);
+    BankConnection demoBank(demo.bankPath(), "bench-demo");
+    ProgramState program;
+    const AppConfig config = AppConfig::load(demo.configPath());
+    SilentMessages messages;
+    QElapsedTimer clock;
+    clock.start();
+    MainWindow window(demo, demoBank, program, config, messages);
+    window.formShow();
+    window.show();
+    window.formActivate();
+    bench::report("start-up to first chapter page complete (demo bank)", clock.nsecsElapsed() / 1e6,
+                  "ms");
+    bench::report("peak resident memory of this process", bench::peakMemoryKiB() / 1024.0, "MiB");
+    return 0;
+}
