@@ -6,24 +6,35 @@
 #include "app/ProgramState.h"
 #include "browse/ChapterPage.h"
 #include "browse/PageToolbar.h"
+#include "browse/ReportPreview.h"
+#include "browse/TextSize.h"
 #include "chrome/MainToolbar.h"
 #include "chrome/TitleStrip.h"
+#include "feedback/ErrorReportWindow.h"
 #include "page/WebPageView.h"
 #include "store/BankConnection.h"
 #include "store/BankQueries.h"
+#include "store/FlagStore.h"
 #include "store/StoreError.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLoggingCategory>
+#include <QMouseEvent>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace velkora {
 
@@ -44,8 +55,16 @@ MainWindow::MainWindow(const ProgramFolder &folder, BankConnection &bank, Progra
       m_messages(messages) {
     setObjectName(QStringLiteral("TForm10"));
     setWindowTitle(QStringLiteral("Velkora"));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     buildLayout();
     m_presenter = std::make_unique<PagePresenter>(*m_pageView, m_folder.templatePath());
+    m_errorReport = new ErrorReportWindow(this);
+    connect(m_errorReport, &ErrorReportWindow::confirmed, m_errorReport, &QWidget::close);
+    m_choosePrinter = [this](QPrinter &printer) {
+        QPrintDialog dialog(&printer, this);
+        return dialog.exec() == QDialog::Accepted;
+    };
+    connectCommands();
     formCreate();
 }
 
@@ -282,8 +301,280 @@ bool MainWindow::webBrowser1BeforeNavigate2(const QUrl &url) {
     if (m_state.interceptArmed == 0)
         return true;
     m_state.keepPage = 1;
-    qCInfo(lcMain) << "page navigation kept in the program:" << url.toString();
+    const QString address = url.toString();
+    if (address.contains(QLatin1String("ctfk")))
+        showErrorReport(address);
+    if (address.contains(QLatin1String("scbt")))
+        toggleFavourite(address);
     return false;
+}
+
+namespace {
+// "http://scbt" + id + "/": the id without the first 11 characters and the last.
+int questionIdOf(const QString &address) {
+    return address.mid(11).chopped(1).toInt();
+}
+} // namespace
+
+void MainWindow::toggleFavourite(const QString &address) {
+    const int id = questionIdOf(address);
+    std::optional<bool> favourite;
+    try {
+        favourite = FlagStore(m_bank.database()).toggleFavourite(id);
+    } catch (const StoreError &error) {
+        qCWarning(lcMain) << "favourite not stored:" << error.message();
+        inform(QStringLiteral("收藏没有保存：%1").arg(error.driverText()));
+        return;
+    }
+    if (!favourite) {
+        qCWarning(lcMain) << "no question" << id << "to mark as favourite";
+        return;
+    }
+    inform(*favourite ? QStringLiteral("收藏成功！") : QStringLiteral("取消收藏！"));
+    if (viewCaption() == captions::favourites)
+        newImage1Click();
+}
+
+void MainWindow::showErrorReport(const QString &address) {
+    m_errorReport->clearForReport();
+    m_errorReport->show();
+    m_errorReport->raise();
+    ReportPreview preview;
+    try {
+        preview = composeReportPreview(BankQueries(m_bank.database()), questionIdOf(address),
+                                       m_state.numbering);
+    } catch (const StoreError &error) {
+        qCWarning(lcMain) << "error-report preview cut short:" << error.message();
+    }
+    if (!preview.questionId.isEmpty()) {
+        m_program.reportQuestionText = preview.questionText;
+        m_program.reportQuestionId = preview.questionId;
+    }
+    PagePresenter(*m_errorReport->pageView(), m_folder.templatePath()).show(preview.fragments);
+}
+
+void MainWindow::setPageButtonVisible(const char *name, bool visible) {
+    m_pageToolbar->button(QLatin1String(name))->setVisible(visible);
+}
+
+void MainWindow::bringPageToolbarBack() {
+    if (m_pageToolbar->gradingButton()->x() != m_state.layoutMark)
+        m_pageToolbar->shiftMarkedControls(-m_tree->width());
+}
+
+void MainWindow::showPageCommands() {
+    for (const char *name : {"NewImage10", "NewImage11", "NewImage12"})
+        setPageButtonVisible(name, true);
+    m_panel2->show();
+}
+
+void MainWindow::gjstClick() {
+    m_state.keepPage = 0;
+    setPageButtonVisible("NewImage16", false);
+    setPageButtonVisible("NewImage10", true);
+    bringPageToolbarBack();
+    showPageCommands();
+    setViewCaption(captions::chapterPractice);
+    formShow();
+    formActivate();
+    m_tree->expandAll();
+}
+
+void MainWindow::newImage1Click() {
+    m_state.keepPage = 0;
+    bool any = false;
+    try {
+        any = BankQueries(m_bank.database()).anyQuestionFlagged(ViewMode::Favourites);
+    } catch (const StoreError &error) {
+        qCWarning(lcMain) << "favourites not read:" << error.message();
+    }
+    if (!any) {
+        inform(QStringLiteral("您没有收藏试题！"), true);
+        return;
+    }
+    setPageButtonVisible("NewImage16", false);
+    setPageButtonVisible("NewImage10", true);
+    bringPageToolbarBack();
+    showPageCommands();
+    m_state.interceptArmed = 0;
+    setViewCaption(captions::favourites);
+    m_pageToolbar->gradingButton()->hide();
+    try {
+        FlagStore(m_bank.database()).markChapters(ViewMode::Favourites);
+    } catch (const StoreError &error) {
+        qCWarning(lcMain) << "favourite chapters not marked:" << error.message();
+    }
+    formShow();
+    formActivate();
+    m_tree->expandAll();
+    m_state.interceptArmed = 1;
+}
+
+void MainWindow::pressAnswerButtons(const QString &showing) {
+    // Every answer button that still reads `showing`, in question-number order.
+    m_pageView->runScript(
+        QStringLiteral(
+            "var b=Array.prototype.slice.call(document.getElementsByName('torvanexsda'));"
+            "b.sort(function(x,y){return parseInt(x.id.substring(2),10)-"
+            "parseInt(y.id.substring(2),10);});"
+            "for(var i=0;i<b.length;i++){if(b[i].value=='%1')b[i].click();}")
+            .arg(showing));
+}
+
+void MainWindow::newImage10Click() {
+    setPageButtonVisible("NewImage10", false);
+    setPageButtonVisible("NewImage16", true);
+    m_state.interceptArmed = 0;
+    pressAnswerButtons(QStringLiteral("显示答案"));
+    m_state.interceptArmed = 1;
+}
+
+void MainWindow::newImage16Click() {
+    setPageButtonVisible("NewImage16", false);
+    setPageButtonVisible("NewImage10", true);
+    m_state.interceptArmed = 0;
+    pressAnswerButtons(QStringLiteral("隐藏答案"));
+    m_state.interceptArmed = 1;
+}
+
+void MainWindow::newImage13Click() {
+    if (m_pageView->url().isEmpty()) {
+        inform(QStringLiteral("Print is Disabled!"), true);
+        return;
+    }
+    m_state.keepPage = 1; // the print dialog stands in front of the window
+    QPrinter printer(QPrinter::HighResolution);
+    if (!m_choosePrinter(printer))
+        return;
+    QEventLoop loop;
+    bool printed = false;
+    connect(m_pageView, &QWebEngineView::printFinished, &loop, [&](bool ok) {
+        printed = ok;
+        loop.quit();
+    });
+    m_pageView->print(&printer);
+    QTimer::singleShot(120000, &loop, &QEventLoop::quit); // a printer that never answers
+    loop.exec();
+    if (!printed)
+        inform(QStringLiteral("打印没有完成，请检查打印机。"), true);
+}
+
+void MainWindow::applyTextSize(int pixels) {
+    if (!m_pageView->setBodyFontSize(pixels))
+        qCWarning(lcMain) << "page took no text size";
+}
+
+void MainWindow::speedButton2Click() {
+    m_state.interceptArmed = 0;
+    const TextSizeStep step = largerText(m_state.zoomLevel);
+    if (step.bodyPixels)
+        applyTextSize(*step.bodyPixels);
+    else
+        inform(step.message, true);
+    m_state.interceptArmed = 1;
+}
+
+void MainWindow::speedButton3Click() {
+    m_state.interceptArmed = 0;
+    const TextSizeStep step = smallerText(m_state.zoomLevel);
+    if (step.bodyPixels)
+        applyTextSize(*step.bodyPixels);
+    else
+        inform(step.message, true);
+    m_state.interceptArmed = 1;
+}
+
+void MainWindow::newImage17Click() {
+    m_mainToolbar->hide();
+    m_panel2->hide();
+    m_titleStrip->hide();
+    setPageButtonVisible("NewImage18", true);
+    setPageButtonVisible("NewImage17", false);
+    if (isMaximized()) {
+        m_state.fullScreenMark = 1;
+    } else {
+        m_state.fullScreenMark = 0;
+        image6Click();
+    }
+}
+
+void MainWindow::newImage18Click() {
+    setPageButtonVisible("NewImage17", true);
+    setPageButtonVisible("NewImage18", false);
+    m_mainToolbar->show();
+    m_panel2->show();
+    m_titleStrip->show();
+    if (m_state.fullScreenMark != 1)
+        image6Click();
+}
+
+void MainWindow::image4Click() {
+    showMinimized();
+}
+
+void MainWindow::image6Click() {
+    QLabel *label1 = m_pageToolbar->chapterLabel();
+    QWidget *controls[] = {label1, m_pageToolbar->gradingButton(),
+                           m_pageToolbar->largerTextButton(), m_pageToolbar->smallerTextButton()};
+    const bool restoring = isMaximized();
+    m_titleStrip->showMaximised(!restoring);
+    int lefts[4];
+    if (restoring) {
+        showNormal();
+        const int design[] = {176, 488, 599, 657};
+        std::copy(std::begin(design), std::end(design), lefts);
+    } else {
+        showMaximized();
+        const int s = screen() ? screen()->geometry().width() : width();
+        const int maximised[] = {s - 900, s - 560, s - 460, s - 400};
+        std::copy(std::begin(maximised), std::end(maximised), lefts);
+    }
+    for (int i = 0; i < 4; ++i)
+        controls[i]->move(lefts[i], controls[i]->y());
+}
+
+void MainWindow::tcxtClick() {
+    m_state.keepPage = 1; // Cancel must leave the page as it is
+    if (!m_messages.ask(QStringLiteral("确定退出系统？"), QStringLiteral("提示"),
+                        Messages::Choice::OkCancel))
+        return;
+    m_bank.close();
+    QApplication::quit();
+}
+
+void MainWindow::mousePressEvent(QMouseEvent *event) {
+    // The window's own surface, where no control lies, drags the window.
+    if (event->button() == Qt::LeftButton && windowHandle())
+        windowHandle()->startSystemMove();
+    QWidget::mousePressEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event) {
+    m_errorReport->close();
+    m_bank.close();
+    QWidget::closeEvent(event);
+}
+
+void MainWindow::connectCommands() {
+    auto on = [this](PictureButton *button, void (MainWindow::*command)()) {
+        connect(button, &PictureButton::clicked, this, command);
+    };
+    on(m_mainToolbar->button(QStringLiteral("gjst")), &MainWindow::gjstClick);
+    on(m_mainToolbar->button(QStringLiteral("NewImage1")), &MainWindow::newImage1Click);
+    on(m_pageToolbar->button(QStringLiteral("NewImage10")), &MainWindow::newImage10Click);
+    on(m_pageToolbar->button(QStringLiteral("NewImage16")), &MainWindow::newImage16Click);
+    on(m_pageToolbar->button(QStringLiteral("NewImage13")), &MainWindow::newImage13Click);
+    on(m_pageToolbar->button(QStringLiteral("NewImage14")), &MainWindow::speedButton2Click);
+    on(m_pageToolbar->button(QStringLiteral("NewImage15")), &MainWindow::speedButton3Click);
+    on(m_pageToolbar->button(QStringLiteral("NewImage17")), &MainWindow::newImage17Click);
+    on(m_pageToolbar->button(QStringLiteral("NewImage18")), &MainWindow::newImage18Click);
+    connect(m_pageToolbar->largerTextButton(), &QPushButton::clicked, this,
+            &MainWindow::speedButton2Click);
+    connect(m_pageToolbar->smallerTextButton(), &QPushButton::clicked, this,
+            &MainWindow::speedButton3Click);
+    connect(m_titleStrip, &TitleStrip::minimiseRequested, this, &MainWindow::image4Click);
+    connect(m_titleStrip, &TitleStrip::maximiseToggleRequested, this, &MainWindow::image6Click);
+    connect(m_titleStrip, &TitleStrip::closeRequested, this, &MainWindow::tcxtClick);
 }
 
 QString MainWindow::viewCaption() const {
@@ -301,9 +592,11 @@ void MainWindow::activatedAgain() {
     formActivate();
 }
 
-void MainWindow::inform(const QString &text) {
+void MainWindow::inform(const QString &text, bool keepPageAfter) {
     if (m_inActivation)
         m_skipNextActivation = true;
+    if (keepPageAfter)
+        m_state.keepPage = 1;
     m_messages.inform(text);
 }
 

@@ -5,17 +5,20 @@
 #include "page/PagePresenter.h"
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class QLabel;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QFrame;
+class QPrinter;
 
 namespace velkora {
 
 class AppConfig;
 class BankConnection;
+class ErrorReportWindow;
 class MainToolbar;
 class Messages;
 class PageToolbar;
@@ -57,10 +60,42 @@ public:
     // stood in front of it (a dialog or message closed).
     void activatedAgain();
 
+    // View commands.
+    void gjstClick();      // back to chapter practice
+    void newImage1Click(); // favourites view
+    // Page toolbar.
+    void newImage10Click();   // show all answers
+    void newImage16Click();   // hide all answers
+    void newImage13Click();   // print
+    void speedButton2Click(); // larger text
+    void speedButton3Click(); // smaller text
+    void newImage17Click();   // full-screen display
+    void newImage18Click();   // back to window display
+    // Title strip.
+    void image4Click(); // minimise
+    void image6Click(); // maximise / restore
+    void tcxtClick();   // exit, after confirmation
+
+    // Shared steps of the commands that enter a view: undo a moved page
+    // toolbar, and show the page commands and the tree column again.
+    void bringPageToolbarBack();
+    void showPageCommands();
+
+    // Chooses a printer for the page; false when the learner cancelled.
+    using PrinterChooser = std::function<bool(QPrinter &)>;
+    void setPrinterChooser(PrinterChooser chooser) { m_choosePrinter = std::move(chooser); }
+
     MainWindowState &state() { return m_state; }
     QString viewCaption() const; // caption of Panel6
     void setViewCaption(const QString &caption);
     bool bankOpened() const { return m_bankOpened; }
+    BankConnection &bank() const { return m_bank; }
+    Messages &messages() const { return m_messages; }
+    const ProgramFolder &folder() const { return m_folder; }
+    ProgramState &program() const { return m_program; }
+    // Shows a message. `keepPageAfter`: the message changes nothing, so the
+    // page stays when the window becomes active again after it.
+    void inform(const QString &text, bool keepPageAfter = false);
 
     QTreeWidget *tree() const { return m_tree; }
     WebPageView *pageView() const { return m_pageView; }
@@ -70,15 +105,27 @@ public:
     QLabel *statusPanel(int index) const { return m_statusPanels[index]; }
     // The node at a depth-first position, or nullptr.
     QTreeWidgetItem *nodeAt(int position) const;
+    ErrorReportWindow *errorReportWindow() const { return m_errorReport; }
+    QFrame *treeColumn() const { return m_panel2; }
 
 private:
     void formCreate();
     void buildLayout();
+    void connectCommands();
     void rebuildTree();
     void addNodes(QTreeWidgetItem *parent, const QList<NavigationNode> &nodes, int &position);
     void showChapterPage(QTreeWidgetItem *node);
-    void inform(const QString &text);
+    void pressAnswerButtons(const QString &showing);
+    void applyTextSize(int pixels);
+    void toggleFavourite(const QString &address);
+    void showErrorReport(const QString &address);
+    void setPageButtonVisible(const char *name, bool visible);
 
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
     const ProgramFolder &m_folder;
     BankConnection &m_bank;
     ProgramState &m_program;
@@ -101,6 +148,8 @@ private:
     WebPageView *m_pageView = nullptr;
     QLabel *m_statusPanels[3] = {};
     std::unique_ptr<PagePresenter> m_presenter;
+    ErrorReportWindow *m_errorReport = nullptr;
+    PrinterChooser m_choosePrinter;
 };
 
 } // namespace velkora

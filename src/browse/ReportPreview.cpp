@@ -1,0 +1,26 @@
+#include "browse/ReportPreview.h"
+
+#include "browse/ChapterPage.h"
+#include "store/BankQueries.h"
+
+namespace velkora {
+
+ReportPreview composeReportPreview(const BankQueries &queries, int questionId,
+                                   NumberingState &numbering) {
+    ReportPreview preview;
+    numbering.reset();
+    const std::optional<QuestionRow> question = queries.question(questionId);
+    if (!question)
+        return preview;
+    const std::optional<GroupRow> group = queries.group(question->groupId);
+    if (!group)
+        return preview;
+    PageComposer composer(numbering, PageStyle::ReportPreview);
+    composer.addGroup(readGroup(queries, *group, {*question}));
+    preview.fragments = composer.takeFragments();
+    preview.questionText = question->content;
+    preview.questionId = QString::number(question->id);
+    return preview;
+}
+
+} // namespace velkora
