@@ -301,11 +301,18 @@ bool MainWindow::webBrowser1BeforeNavigate2(const QUrl &url) {
     if (m_state.interceptArmed == 0)
         return true;
     m_state.keepPage = 1;
+    // The page view is inside its navigation callback now and cannot load
+    // another page until it returns, so the commands run right after it.
     const QString address = url.toString();
-    if (address.contains(QLatin1String("ctfk")))
-        showErrorReport(address);
-    if (address.contains(QLatin1String("scbt")))
-        toggleFavourite(address);
+    QMetaObject::invokeMethod(
+        this,
+        [this, address] {
+            if (address.contains(QLatin1String("ctfk")))
+                showErrorReport(address);
+            if (address.contains(QLatin1String("scbt")))
+                toggleFavourite(address);
+        },
+        Qt::QueuedConnection);
     return false;
 }
 

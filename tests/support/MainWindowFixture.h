@@ -5,12 +5,21 @@
 #include "app/ProgramState.h"
 #include "browse/MainWindow.h"
 #include "browse/PageToolbar.h"
+#include "chrome/MainToolbar.h"
+#include "chrome/TitleStrip.h"
 #include "page/WebPageView.h"
 #include "support/RecordingMessages.h"
 #include "support/TestBank.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTreeWidget>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -42,6 +51,14 @@ protected:
     QString bodyHtml() const { return js("document.body.innerHTML").toString(); }
     int count(const QString &selector) const {
         return js(QString("document.querySelectorAll(\"%1\").length").arg(selector)).toInt();
+    }
+    // Pumps events until `done` holds or the time is up.
+    static bool waitUntil(const std::function<bool()> &done, int milliseconds = 5000) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!done() && clock.elapsed() < milliseconds)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        return done();
     }
     void clickNode(int position) {
         QTreeWidgetItem *node = window->nodeAt(position);
