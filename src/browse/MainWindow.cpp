@@ -107,7 +107,7 @@ void MainWindow::buildLayout() {
     m_label3->setObjectName(QStringLiteral("Label3"));
     m_label3->setAlignment(Qt::AlignCenter);
     m_label3->setStyleSheet(QStringLiteral(
-        "color: white; font-size: 15px; font-weight: bold; background: transparent;"));
+        "color: #0b4a5c; font-size: 15px; font-weight: bold; background: transparent;"));
     header->addWidget(m_label3);
     column->addWidget(m_panel6);
 
