@@ -466,29 +466,22 @@ void MainWindow::newImage13Click() {
         inform(QStringLiteral("打印没有完成，请检查打印机。"), true);
 }
 
-void MainWindow::applyTextSize(int pixels) {
-    if (!m_pageView->setBodyFontSize(pixels))
+void MainWindow::changeTextSize(TextSizeStep (*step)(int &zoomLevel)) {
+    m_state.interceptArmed = 0;
+    const TextSizeStep result = step(m_state.zoomLevel);
+    if (!result.bodyPixels)
+        inform(result.message, true);
+    else if (!m_pageView->setBodyFontSize(*result.bodyPixels))
         qCWarning(lcMain) << "page took no text size";
+    m_state.interceptArmed = 1;
 }
 
 void MainWindow::speedButton2Click() {
-    m_state.interceptArmed = 0;
-    const TextSizeStep step = largerText(m_state.zoomLevel);
-    if (step.bodyPixels)
-        applyTextSize(*step.bodyPixels);
-    else
-        inform(step.message, true);
-    m_state.interceptArmed = 1;
+    changeTextSize(largerText);
 }
 
 void MainWindow::speedButton3Click() {
-    m_state.interceptArmed = 0;
-    const TextSizeStep step = smallerText(m_state.zoomLevel);
-    if (step.bodyPixels)
-        applyTextSize(*step.bodyPixels);
-    else
-        inform(step.message, true);
-    m_state.interceptArmed = 1;
+    changeTextSize(smallerText);
 }
 
 void MainWindow::newImage17Click() {

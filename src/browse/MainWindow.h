@@ -19,6 +19,7 @@ namespace velkora {
 class AppConfig;
 class BankConnection;
 class ErrorReportWindow;
+struct TextSizeStep;
 class MainToolbar;
 class Messages;
 class PageToolbar;
@@ -116,7 +117,7 @@ private:
     void addNodes(QTreeWidgetItem *parent, const QList<NavigationNode> &nodes, int &position);
     void showChapterPage(QTreeWidgetItem *node);
     void pressAnswerButtons(const QString &showing);
-    void applyTextSize(int pixels);
+    void changeTextSize(TextSizeStep (*step)(int &zoomLevel));
     void toggleFavourite(const QString &address);
     void showErrorReport(const QString &address);
     void setPageButtonVisible(const char *name, bool visible);

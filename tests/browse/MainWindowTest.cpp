@@ -185,41 +185,48 @@ TEST_F(StartedWindow, NavigationsPassWhileBuildingAndAreKeptOnceComplete) {
     EXPECT_EQ(window->state().keepPage, 1);
 }
 
-TEST(StartUpFailures, AMissingBankOpensAnEmptyWindow) {
-    RecordingMessages messages;
+namespace {
+// A program folder with the template and whatever bank file the test puts there.
+struct FailingStart {
+    FailingStart() { QFile::copy(VELKORA_PROGRAM_DIR "/yk.html", dir.filePath("yk.html")); }
+    MainWindow &open() {
+        bank = std::make_unique<BankConnection>(folder.bankPath(), "failing-bank");
+        window = std::make_unique<MainWindow>(folder, *bank, program, config, messages);
+        return *window;
+    }
     QTemporaryDir dir;
-    QFile::copy(VELKORA_PROGRAM_DIR "/yk.html", dir.filePath("yk.html"));
-    const ProgramFolder folder(dir.path());
-    BankConnection bank(folder.bankPath(), "missing-bank");
+    ProgramFolder folder{dir.path()};
+    RecordingMessages messages;
     ProgramState program;
     AppConfig config;
-    MainWindow window(folder, bank, program, config, messages);
+    std::unique_ptr<BankConnection> bank;
+    std::unique_ptr<MainWindow> window;
+};
+} // namespace
+
+TEST(StartUpFailures, AMissingBankOpensAnEmptyWindow) {
+    FailingStart start;
+    MainWindow &window = start.open();
     EXPECT_FALSE(window.bankOpened());
-    EXPECT_TRUE(bank.problem().contains("找不到题库文件"));
+    EXPECT_TRUE(start.bank->problem().contains("找不到题库文件"));
     window.formShow();
     window.show();
     window.formActivate();
     EXPECT_EQ(window.tree()->topLevelItemCount(), 0);
     EXPECT_EQ(window.statusPanel(0)->text(), "试题量：XXX");
-    EXPECT_TRUE(program.subjectName.isEmpty());
-    EXPECT_TRUE(messages.shown.isEmpty()); // start-up itself tells the learner
+    EXPECT_TRUE(start.program.subjectName.isEmpty());
+    EXPECT_TRUE(start.messages.shown.isEmpty()); // start-up itself tells the learner
 }
 
 TEST(StartUpFailures, AGarbageBankIsRefused) {
-    RecordingMessages messages;
-    QTemporaryDir dir;
-    QDir(dir.path()).mkpath("Data");
-    QFile garbage(dir.filePath("Data/med.mdb"));
+    FailingStart start;
+    QDir(start.dir.path()).mkpath("Data");
+    QFile garbage(start.dir.filePath("Data/med.mdb"));
     garbage.open(QIODevice::WriteOnly);
     garbage.write(QByteArray(8192, 'x'));
     garbage.close();
-    const ProgramFolder folder(dir.path());
-    BankConnection bank(folder.bankPath(), "garbage-bank");
-    ProgramState program;
-    AppConfig config;
-    MainWindow window(folder, bank, program, config, messages);
-    EXPECT_FALSE(window.bankOpened());
-    EXPECT_TRUE(bank.problem().contains("不是有效的题库文件"));
+    EXPECT_FALSE(start.open().bankOpened());
+    EXPECT_TRUE(start.bank->problem().contains("不是有效的题库文件"));
 }
 
 TEST_F(StartedWindow, AMissingTemplateIsToldOnceAndBuildsNothing) {
