@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QLoggingCategory>
 #include <unistd.h>
 
 namespace velkora {
@@ -17,6 +18,8 @@ void prepareWebEngine() {
     }
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Chromium's start-up switches are not news for the log.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
 }
 
 } // namespace velkora
