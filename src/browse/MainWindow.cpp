@@ -11,6 +11,7 @@
 #include "chrome/MainToolbar.h"
 #include "chrome/TitleStrip.h"
 #include "feedback/ErrorReportWindow.h"
+#include "grading/GradingCommands.h"
 #include "page/WebPageView.h"
 #include "store/BankConnection.h"
 #include "store/BankQueries.h"
@@ -66,6 +67,14 @@ MainWindow::MainWindow(const ProgramFolder &folder, BankConnection &bank, Progra
     };
     connectCommands();
     formCreate();
+    m_grading = std::make_unique<GradingCommands>(*this);
+    auto grade = [this](PictureButton *button, void (GradingCommands::*command)()) {
+        connect(button, &PictureButton::clicked, this,
+                [this, command] { (m_grading.get()->*command)(); });
+    };
+    grade(m_pageToolbar->button(QStringLiteral("NewImage12")), &GradingCommands::bitBtn1Click);
+    grade(m_pageToolbar->button(QStringLiteral("NewImage11")), &GradingCommands::newImage11Click);
+    grade(m_mainToolbar->button(QStringLiteral("NewImage20")), &GradingCommands::newImage20Click);
 }
 
 MainWindow::~MainWindow() = default;
@@ -399,17 +408,21 @@ void MainWindow::newImage1Click() {
         inform(QStringLiteral("您没有收藏试题！"), true);
         return;
     }
+    enterMarkedView(ViewMode::Favourites);
+}
+
+void MainWindow::enterMarkedView(ViewMode mode) {
     setPageButtonVisible("NewImage16", false);
     setPageButtonVisible("NewImage10", true);
     bringPageToolbarBack();
     showPageCommands();
     m_state.interceptArmed = 0;
-    setViewCaption(captions::favourites);
+    setViewCaption(mode == ViewMode::Favourites ? captions::favourites : captions::wrongQuestions);
     m_pageToolbar->gradingButton()->hide();
     try {
-        FlagStore(m_bank.database()).markChapters(ViewMode::Favourites);
+        FlagStore(m_bank.database()).markChapters(mode);
     } catch (const StoreError &error) {
-        qCWarning(lcMain) << "favourite chapters not marked:" << error.message();
+        qCWarning(lcMain) << "chapters of the view not marked:" << error.message();
     }
     formShow();
     formActivate();

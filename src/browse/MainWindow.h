@@ -19,6 +19,7 @@ namespace velkora {
 class AppConfig;
 class BankConnection;
 class ErrorReportWindow;
+class GradingCommands;
 struct TextSizeStep;
 class MainToolbar;
 class Messages;
@@ -81,6 +82,9 @@ public:
     // toolbar, and show the page commands and the tree column again.
     void bringPageToolbarBack();
     void showPageCommands();
+    // Enters the favourites or the wrong-question view: the chapters that
+    // hold marked questions are marked anew, then tree and page rebuilt.
+    void enterMarkedView(ViewMode mode);
 
     // Chooses a printer for the page; false when the learner cancelled.
     using PrinterChooser = std::function<bool(QPrinter &)>;
@@ -108,6 +112,7 @@ public:
     QTreeWidgetItem *nodeAt(int position) const;
     ErrorReportWindow *errorReportWindow() const { return m_errorReport; }
     QFrame *treeColumn() const { return m_panel2; }
+    GradingCommands &grading() const { return *m_grading; }
 
 private:
     void formCreate();
@@ -151,6 +156,7 @@ private:
     std::unique_ptr<PagePresenter> m_presenter;
     ErrorReportWindow *m_errorReport = nullptr;
     PrinterChooser m_choosePrinter;
+    std::unique_ptr<GradingCommands> m_grading;
 };
 
 } // namespace velkora

@@ -1,0 +1,32 @@
+#include "grading/ChapterGrader.h"
+
+#include "grading/AnswerText.h"
+#include "grading/PageAnswers.h"
+#include "store/BankQueries.h"
+
+namespace velkora {
+
+ChapterGrade gradeChapter(const BankQueries &queries, int treeId, ViewMode mode,
+                          const PageAnswers &answers) {
+    ChapterGrade grade;
+    for (const GroupRow &group : queries.groupsOfChapter(treeId)) {
+        const QuestionType type = queries.questionType(group.typeId).value_or(QuestionType{});
+        GroupScore score{type.title};
+        for (const QuestionRow &question : queries.questionsOfGroup(group.id, mode)) {
+            ++score.questions;
+            const QList<OptionRow> options =
+                type.code == sharedOptionsCode ? QList<OptionRow>{} : queries.options(question.id);
+            const std::optional<QString> given = answers.given(type.code, question.id, options);
+            if (!given)
+                throw MissingAnswerControls(question.id);
+            if (answersMatch(question.answer, *given))
+                ++score.correct;
+            else
+                grade.wrongQuestions.append(question.id);
+        }
+        grade.groups.append(score);
+    }
+    return grade;
+}
+
+} // namespace velkora

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "store/ViewMode.h"
+
+#include <QList>
+#include <QString>
+#include <stdexcept>
+
+namespace velkora {
+
+class BankQueries;
+class PageAnswers;
+
+// Questions and correct answers of one group, under its type's title.
+struct GroupScore {
+    QString title;
+    int questions = 0;
+    int correct = 0;
+};
+
+struct ChapterGrade {
+    QList<GroupScore> groups; // one per group, in page order
+    QList<int> wrongQuestions;
+};
+
+// A question the view lists has no controls on the page, so its answer
+// cannot be read: the page is not the one the bank describes.
+class MissingAnswerControls : public std::runtime_error {
+public:
+    explicit MissingAnswerControls(int questionId)
+        : std::runtime_error("no answer controls on the page for question " +
+                             std::to_string(questionId)),
+          m_questionId(questionId) {}
+    int questionId() const { return m_questionId; }
+
+private:
+    int m_questionId;
+};
+
+// Grades the questions of a chapter that the view lists against the answers
+// on the page. Reads only; throws StoreError or MissingAnswerControls.
+ChapterGrade gradeChapter(const BankQueries &queries, int treeId, ViewMode mode,
+                          const PageAnswers &answers);
+
+} // namespace velkora

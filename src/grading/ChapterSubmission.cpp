@@ -1,0 +1,66 @@
+#include "grading/ChapterSubmission.h"
+
+#include "grading/PageAnswers.h"
+#include "grading/ScoreSheet.h"
+#include "grading/WrongQuestionBank.h"
+#include "page/PageView.h"
+#include "store/BankQueries.h"
+#include "store/Sql.h"
+#include "store/StoreError.h"
+
+#include <QLoggingCategory>
+
+namespace velkora {
+
+Q_LOGGING_CATEGORY(lcGrading, "velkora.grading")
+
+SubmitOutcome ChapterSubmission::submit(const QString &treeId, ViewMode mode) {
+    m_grade = {};
+    try {
+        WrongQuestionBank(m_db).clearLatestMarks();
+        bool numeric = false;
+        const int chapterId = treeId.trimmed().toInt(&numeric);
+        const BankQueries queries(m_db);
+        if (!numeric || !queries.treeRow(chapterId)) {
+            qCInfo(lcGrading) << "no chapter shown to grade:" << treeId;
+            return SubmitOutcome::NoChapter;
+        }
+        const PageAnswers answers(m_page.controls());
+        m_grade = gradeChapter(queries, chapterId, mode, answers);
+        sql::inTransaction(m_db, [this] { record(); });
+    } catch (const StoreError &error) {
+        qCWarning(lcGrading) << "submission not recorded:" << error.message();
+        m_grade = {};
+        return SubmitOutcome::Failed;
+    } catch (const MissingAnswerControls &error) {
+        qCWarning(lcGrading) << "submission not recorded:" << error.what();
+        m_grade = {};
+        return SubmitOutcome::Failed;
+    }
+    if (!m_grade.wrongQuestions.isEmpty() &&
+        !m_page.runScript(markStemsScript(m_grade.wrongQuestions)))
+        qCWarning(lcGrading) << "wrong stems not marked on the page";
+    return SubmitOutcome::Recorded;
+}
+
+void ChapterSubmission::record() {
+    ScoreSheet sheet(m_db);
+    sheet.clear();
+    WrongQuestionBank(m_db).markWrong(m_grade.wrongQuestions);
+    for (const GroupScore &group : m_grade.groups)
+        sheet.append({group.title, group.questions, group.correct});
+    sheet.mergeSubmissionTitles();
+}
+
+QString ChapterSubmission::markStemsScript(const QList<int> &questionIds) {
+    QStringList ids;
+    ids.reserve(questionIds.size());
+    for (int id : questionIds)
+        ids << QString::number(id);
+    return QStringLiteral("var ids=[") + ids.join(QLatin1Char(',')) +
+           QStringLiteral("];for(var i=0;i<ids.length;i++){"
+                          "var e=document.getElementById('fan'+ids[i]);"
+                          "if(e)e.style.color='red';}");
+}
+
+} // namespace velkora

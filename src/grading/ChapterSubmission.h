@@ -1,0 +1,41 @@
+#pragma once
+
+#include "grading/ChapterGrader.h"
+#include "store/ViewMode.h"
+
+#include <QSqlDatabase>
+
+namespace velkora {
+
+class PageView;
+
+enum class SubmitOutcome {
+    NoChapter, // no chapter page shown: nothing graded, nothing written
+    Recorded,  // flags and score sheet written, wrong stems marked red
+    Failed     // a read, a write or the page failed: nothing of it kept (logged)
+};
+
+// Grades the chapter page the learner answered and records the result: the
+// wrong questions go into the wrong-question bank as the latest ones, the
+// score sheet gets a row per type. The latest marks of the previous
+// submission are cleared first; everything after is one transaction.
+class ChapterSubmission {
+public:
+    ChapterSubmission(QSqlDatabase db, PageView &page) : m_db(std::move(db)), m_page(page) {}
+
+    // `treeId` is the shown chapter as the main window keeps it (text).
+    SubmitOutcome submit(const QString &treeId, ViewMode mode);
+    const ChapterGrade &grade() const { return m_grade; }
+
+    // A script that colours the stems of these questions red.
+    static QString markStemsScript(const QList<int> &questionIds);
+
+private:
+    void record();
+
+    QSqlDatabase m_db;
+    PageView &m_page;
+    ChapterGrade m_grade;
+};
+
+} // namespace velkora

@@ -1,0 +1,67 @@
+#include "grading/ScoreSheet.h"
+
+#include "store/Sql.h"
+
+#include <QSqlQuery>
+
+namespace velkora {
+
+namespace {
+struct TitleMerge {
+    QString title;
+    ScoreSheet::Merge when;
+};
+} // namespace
+
+void ScoreSheet::clear() {
+    sql::run(m_db, QStringLiteral("DELETE FROM fenshu"));
+}
+
+void ScoreSheet::append(const ScoreRow &row) {
+    sql::run(m_db, QStringLiteral("INSERT INTO fenshu (tx, sts, dd) VALUES (?, ?, ?)"),
+             {row.title, QString::number(row.questions), QString::number(row.correct)});
+}
+
+void ScoreSheet::merge(const QString &title, Merge when) {
+    QSqlQuery q = sql::run(m_db, QStringLiteral("SELECT sts, dd FROM fenshu WHERE tx=?"), {title});
+    ScoreRow sum{title};
+    bool found = false;
+    while (q.next()) {
+        found = true;
+        sum.questions += q.value(0).toString().toInt();
+        sum.correct += q.value(1).toString().toInt();
+    }
+    q.finish();
+    if (!found && when == Merge::IfFound)
+        return;
+    sql::run(m_db, QStringLiteral("DELETE FROM fenshu WHERE tx=?"), {title});
+    append(sum);
+}
+
+void ScoreSheet::mergeSubmissionTitles() {
+    static const TitleMerge merges[] = {
+        {QStringLiteral("五个公用备选多个题每题一个选项9"), Merge::IfFound},
+        {QStringLiteral("阅读案例多个问题8"), Merge::IfFound},
+        {QStringLiteral("B型题配伍选择题"), Merge::Always},
+        {QStringLiteral("A3/A4型题：每个案例至少有3个提问，每个提问有4-12个备选答案，"
+                        "其中正确答案有一个或多个。"),
+         Merge::Always},
+    };
+    for (const TitleMerge &m : merges)
+        merge(m.title, m.when);
+}
+
+void ScoreSheet::dropEmptyRows() {
+    sql::run(m_db, QStringLiteral("DELETE FROM fenshu WHERE sts=?"), {QStringLiteral("0")});
+}
+
+QList<ScoreRow> ScoreSheet::rows() const {
+    QSqlQuery q = sql::run(m_db, QStringLiteral("SELECT tx, sts, dd FROM fenshu ORDER BY rowid"));
+    QList<ScoreRow> rows;
+    while (q.next())
+        rows.append(
+            {q.value(0).toString(), q.value(1).toString().toInt(), q.value(2).toString().toInt()});
+    return rows;
+}
+
+} // namespace velkora

@@ -1,0 +1,37 @@
+#include "grading/WrongQuestionBank.h"
+
+#include "store/Sql.h"
+
+#include <QSqlQuery>
+
+namespace velkora {
+
+void WrongQuestionBank::clearLatestMarks() {
+    sql::run(m_db, QStringLiteral("UPDATE question SET ct1=''"));
+}
+
+void WrongQuestionBank::markWrong(const QList<int> &questionIds) {
+    for (int id : questionIds)
+        sql::run(m_db, QStringLiteral("UPDATE question SET ct='1', ct1='1' WHERE id=?"), {id});
+}
+
+void WrongQuestionBank::forgetLatest() {
+    sql::run(m_db, QStringLiteral("UPDATE question SET ct='' WHERE ct1='1'"));
+}
+
+void WrongQuestionBank::remove(const QList<int> &questionIds) {
+    sql::inTransaction(m_db, [&] {
+        for (int id : questionIds)
+            sql::run(m_db, QStringLiteral("UPDATE question SET ct='' WHERE id=?"), {id});
+    });
+}
+
+QList<WrongQuestion> WrongQuestionBank::questions() const {
+    QSqlQuery q = sql::run(m_db, QStringLiteral("SELECT * FROM question WHERE ct='1' ORDER BY id"));
+    QList<WrongQuestion> rows;
+    while (q.next())
+        rows.append({q.value("id").toInt(), sql::text(q, "content")});
+    return rows;
+}
+
+} // namespace velkora

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+
+namespace velkora {
+
+struct WrongQuestion {
+    int id = 0;
+    QString content; // the stem as stored, markup included
+};
+
+// The learner's wrong-question bank: questions flagged ct, and the ct1 marks
+// of the ones the latest submission found wrong. Marking joins whatever
+// transaction is open; every method throws StoreError.
+class WrongQuestionBank {
+public:
+    explicit WrongQuestionBank(QSqlDatabase db) : m_db(std::move(db)) {}
+
+    // Forgets which questions the latest submission found wrong.
+    void clearLatestMarks();
+    // Puts the questions into the bank and marks them as the latest ones.
+    void markWrong(const QList<int> &questionIds);
+    // Takes the latest submission's wrong questions out of the bank again.
+    void forgetLatest();
+    // Takes the questions out of the bank, in one transaction.
+    void remove(const QList<int> &questionIds);
+    QList<WrongQuestion> questions() const; // by id
+
+private:
+    QSqlDatabase m_db;
+};
+
+} // namespace velkora

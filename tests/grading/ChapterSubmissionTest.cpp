@@ -1,0 +1,140 @@
+#include "grading/ChapterSubmission.h"
+#include "grading/ScoreSheet.h"
+#include "grading/WrongQuestionBank.h"
+#include "page/PageView.h"
+#include "store/BankQueries.h"
+#include "support/TestBank.h"
+
+#include <gtest/gtest.h>
+
+using namespace velkora;
+using namespace velkora::test;
+
+namespace {
+
+// A page holding the controls the page builder writes for the questions it
+// is given; answers tick them as the learner would. Option controls stand in
+// reverse order, so that only the option rows can give the letter order.
+class AnsweredPage : public PageView {
+public:
+    void addChoices(const BankQueries &queries, int questionId) {
+        const QList<OptionRow> options = queries.options(questionId);
+        for (auto o = options.crbegin(); o != options.crend(); ++o)
+            states.append({o->id, QString::number(questionId), "checkbox", false, o->letter});
+    }
+    void addList(int questionId) {
+        states.append({"a" + QString::number(questionId), "cars", "select-one", false, "daan"});
+    }
+    void answer(int questionId, const QString &letters) {
+        for (ControlState &s : states) {
+            if (s.name == QString::number(questionId))
+                s.checked = letters.contains(s.value);
+            else if (s.id == "a" + QString::number(questionId))
+                s.value = letters;
+        }
+    }
+    bool load(const QString &) override { return true; }
+    bool appendHtml(const QStringList &) override { return true; }
+    void setTextZoom(int) override {}
+    bool runScript(const QString &script) override {
+        scripts << script;
+        return true;
+    }
+    QList<ControlState> controls() override {
+        ++snapshots;
+        return states;
+    }
+    bool setElementColor(const QString &, const QString &) override { return true; }
+    bool setBodyFontSize(int) override { return true; }
+
+    QList<ControlState> states;
+    QStringList scripts;
+    int snapshots = 0;
+};
+
+class ChapterSubmissionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        bank.addStandardTypes();
+        chapter = bank.addChapterPath();
+        BankWriter &w = bank.writer();
+        const int single = w.addGroup(chapter, SingleA1);
+        s1 = choice(single, "A");
+        s2 = choice(single, " B\t\r\n");
+        multi = choice(w.addGroup(chapter, MultiX), "ACD");
+        const int shared = w.addGroup(chapter, SharedOptions, "A．铅 B．汞 C．锰", 3);
+        m1 = w.addQuestion(shared, "配伍一", "B");
+        page.addList(m1);
+        m2 = w.addQuestion(shared, "配伍二", "c");
+        page.addList(m2);
+    }
+    int choice(int group, const QString &answer) {
+        const int id = bank.addChoice(group, "题", answer);
+        page.addChoices(BankQueries(bank.db()), id);
+        return id;
+    }
+    SubmitOutcome submit(ViewMode mode = ViewMode::ChapterPractice) {
+        return ChapterSubmission(bank.db(), page).submit(QString::number(chapter), mode);
+    }
+    QString flags(int id) const {
+        return bank.scalar(QString("SELECT ct || '/' || ct1 FROM question WHERE id=%1").arg(id));
+    }
+    QList<ScoreRow> sheet() const { return ScoreSheet(bank.db()).rows(); }
+
+    TestBank bank;
+    AnsweredPage page;
+    int chapter = 0, s1 = 0, s2 = 0, multi = 0, m1 = 0, m2 = 0;
+};
+
+const QString typeB = typeTitle(SingleB);
+const QString typeA3A4 = typeTitle(MultiA3A4);
+
+} // namespace
+
+TEST_F(ChapterSubmissionTest, ReadsEveryAnswerFromOneSnapshotAndComparesExactly) {
+    page.answer(s1, "AB");     // one option too many
+    page.answer(s2, "B");      // blanks around the key do not count
+    page.answer(multi, "CAD"); // letters join in option order: "ACD"
+    page.answer(m2, "C");      // the key is "c": case counts; m1 left at "daan"
+    ASSERT_EQ(submit(), SubmitOutcome::Recorded);
+    EXPECT_EQ(page.snapshots, 1);
+    EXPECT_EQ(flags(s2) + flags(multi), "//");
+    for (int id : {s1, m1, m2})
+        EXPECT_EQ(flags(id), "1/1") << id;
+    EXPECT_EQ(page.scripts, QStringList{ChapterSubmission::markStemsScript({s1, m1, m2})});
+    EXPECT_EQ(sheet(), (QList<ScoreRow>{{typeTitle(SingleA1), 2, 1},
+                                        {typeTitle(MultiX), 1, 1},
+                                        {typeTitle(SharedOptions), 2, 0},
+                                        {typeB, 0, 0},
+                                        {typeA3A4, 0, 0}}));
+}
+
+TEST_F(ChapterSubmissionTest, GroupsOfTheMergedTitlesBecomeOneRowOthersStayApart) {
+    BankWriter &w = bank.writer();
+    for (int i = 0; i < 2; ++i) {
+        choice(w.addGroup(chapter, SingleB), "A");
+        page.answer(choice(w.addGroup(chapter, MultiX), "E"), "E");
+    }
+    page.answer(s1, "A");
+    ASSERT_EQ(submit(), SubmitOutcome::Recorded);
+    EXPECT_EQ(sheet(), (QList<ScoreRow>{{typeTitle(SingleA1), 2, 1},
+                                        {typeTitle(MultiX), 1, 0},
+                                        {typeTitle(MultiX), 1, 1},
+                                        {typeTitle(MultiX), 1, 1},
+                                        {typeTitle(SharedOptions), 2, 0},
+                                        {typeB, 2, 0},
+                                        {typeA3A4, 0, 0}}));
+}
+
+TEST_F(ChapterSubmissionTest, AFailureKeepsNothingOfTheSubmission) {
+    ScoreSheet(bank.db()).append({"前一次", 4, 3});
+    bank.exec(QString("UPDATE question SET ct1='1' WHERE id=%1").arg(s1));
+    // The score rows fail after the flags are written.
+    bank.exec(
+        "CREATE TRIGGER sheet_full BEFORE INSERT ON fenshu BEGIN SELECT RAISE(ABORT, 'full'); END");
+    EXPECT_EQ(submit(), SubmitOutcome::Failed);
+    EXPECT_EQ(bank.scalar("SELECT count(*) FROM question WHERE ct='1'"), "0");
+    EXPECT_EQ(flags(s1), "/"); // the latest marks were cleared before grading
+    EXPECT_EQ(sheet(), (QList<ScoreRow>{{"前一次", 4, 3}}));
+    EXPECT_TRUE(page.scripts.isEmpty());
+}
