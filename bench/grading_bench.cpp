@@ -5,6 +5,7 @@
 // the writes of flags and score rows, and the red marks on the page.
 #include "BenchSupport.h"
 #include "SyntheticBank.h"
+#include "SyntheticChapter.h"
 #include "app/WebEngineSetup.h"
 #include "browse/ChapterPage.h"
 #include "grading/ChapterSubmission.h"
@@ -27,21 +28,6 @@ using namespace velkora;
 namespace {
 
 constexpr int runs = 7;
-
-QString makeChapterBank(const QString &folder) {
-    QDir(folder).mkpath("Data");
-    const QString path = QDir(folder).filePath("Data/med.mdb");
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "bench-make");
-        db.setDatabaseName(path);
-        db.open();
-        BankWriter writer(db);
-        writeSyntheticBank(writer, {1, 1, 1, 200});
-        db.close();
-    }
-    QSqlDatabase::removeDatabase("bench-make");
-    return path;
-}
 
 struct Question {
     int id = 0;
@@ -100,13 +86,10 @@ int main(int argc, char *argv[]) {
     prepareWebEngine();
     QApplication app(argc, argv);
 
-    QTemporaryDir folder;
-    QFile::copy(QStringLiteral(VELKORA_PROGRAM_DIR) + "/yk.html", folder.filePath("yk.html"));
-    BankConnection bank(makeChapterBank(folder.path()), "bench");
-    bank.open();
+    const bench::SyntheticChapter chapter;
+    BankConnection &bank = chapter.bank();
     const BankQueries queries(bank.database());
-    const int section = queries.childNodes(queries.topLevelNodes().value(0).id).value(0).id;
-    const int chapterId = queries.chapters(section, ViewMode::ChapterPractice).value(0).id;
+    const int chapterId = chapter.chapterId();
 
     WebPageView view;
     view.resize(1000, 700);
@@ -114,7 +97,7 @@ int main(int argc, char *argv[]) {
     NumberingState numbering;
     const ChapterPage page =
         composeChapterPage(queries, chapterId, ViewMode::ChapterPractice, numbering);
-    PagePresenter(view, folder.filePath("yk.html")).show(page.fragments);
+    PagePresenter(view, chapter.templatePath()).show(page.fragments);
     // Every other question answered: its first option ticked, or B chosen.
     view.runScript("var r=document.querySelectorAll('input[type=radio],input[type=checkbox]');"
                    "for(var i=0;i<r.length;i+=10)r[i].checked=true;"

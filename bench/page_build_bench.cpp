@@ -5,6 +5,7 @@
 // the first chapter page of the demo bank and reports peak memory.
 #include "BenchSupport.h"
 #include "SyntheticBank.h"
+#include "SyntheticChapter.h"
 #include "app/AppConfig.h"
 #include "app/Messages.h"
 #include "app/ProgramFolder.h"
@@ -37,21 +38,6 @@ public:
     bool ask(const QString &, const QString &, Choice) override { return true; }
 };
 
-QString makeChapterBank(const QString &folder) {
-    QDir(folder).mkpath("Data");
-    const QString path = QDir(folder).filePath("Data/med.mdb");
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "bench-make");
-        db.setDatabaseName(path);
-        db.open();
-        BankWriter writer(db);
-        writeSyntheticBank(writer, {1, 1, 1, 200});
-        db.close();
-    }
-    QSqlDatabase::removeDatabase("bench-make");
-    return path;
-}
-
 // One script call and one wait per fragment.
 double buildOneByOne(WebPageView &view, const QString &templatePath, const QStringList &fragments) {
     QElapsedTimer clock;
@@ -71,19 +57,10 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     const QString programDir = QStringLiteral(VELKORA_PROGRAM_DIR);
 
-    QTemporaryDir folder;
-    QFile::copy(programDir + "/yk.html", folder.filePath("yk.html"));
-    BankConnection bank(makeChapterBank(folder.path()), "bench");
-    bank.open();
-    const BankQueries queries(bank.database());
-    const int chapterId =
-        queries.topLevelNodes().isEmpty()
-            ? 0
-            : queries
-                  .chapters(queries.childNodes(queries.topLevelNodes()[0].id)[0].id,
-                            ViewMode::ChapterPractice)[0]
-                  .id;
-    const QString templatePath = folder.filePath("yk.html");
+    const bench::SyntheticChapter chapter;
+    const BankQueries queries(chapter.bank().database());
+    const int chapterId = chapter.chapterId();
+    const QString templatePath = chapter.templatePath();
 
     WebPageView view;
     view.resize(1000, 700);

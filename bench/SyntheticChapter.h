@@ -1,0 +1,50 @@
+#pragma once
+
+#include "SyntheticBank.h"
+#include "store/BankConnection.h"
+#include "store/BankQueries.h"
+#include "store/BankWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace velkora::bench {
+
+// A program folder holding the page template and a bank of one synthetic
+// chapter of 200 mixed questions, open on its own connection.
+class SyntheticChapter {
+public:
+    SyntheticChapter() {
+        QFile::copy(QStringLiteral(VELKORA_PROGRAM_DIR "/yk.html"), templatePath());
+        QDir(m_folder.path()).mkpath("Data");
+        const QString path = m_folder.filePath("Data/med.mdb");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "bench-make");
+            db.setDatabaseName(path);
+            db.open();
+            BankWriter writer(db);
+            writeSyntheticBank(writer, {1, 1, 1, 200});
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("bench-make");
+        m_bank = std::make_unique<BankConnection>(path, "bench");
+        m_bank->open();
+        const BankQueries queries(m_bank->database());
+        const int section = queries.childNodes(queries.topLevelNodes().value(0).id).value(0).id;
+        m_chapterId = queries.chapters(section, ViewMode::ChapterPractice).value(0).id;
+    }
+
+    QString templatePath() const { return m_folder.filePath("yk.html"); }
+    BankConnection &bank() const { return *m_bank; }
+    int chapterId() const { return m_chapterId; }
+
+private:
+    QTemporaryDir m_folder;
+    std::unique_ptr<BankConnection> m_bank;
+    int m_chapterId = 0;
+};
+
+} // namespace velkora::bench
