@@ -430,31 +430,27 @@ void MainWindow::enterMarkedView(ViewMode mode) {
     m_state.interceptArmed = 1;
 }
 
-void MainWindow::pressAnswerButtons(const QString &showing) {
-    // Every answer button that still reads `showing`, in question-number order.
+void MainWindow::pressAnswerButtons(bool show) {
+    setPageButtonVisible("NewImage10", !show);
+    setPageButtonVisible("NewImage16", show);
+    m_state.interceptArmed = 0;
+    // Every answer button that still reads the other way, in question-number order.
     m_pageView->runScript(
         QStringLiteral(
             "var b=Array.prototype.slice.call(document.getElementsByName('torvanexsda'));"
             "b.sort(function(x,y){return parseInt(x.id.substring(2),10)-"
             "parseInt(y.id.substring(2),10);});"
             "for(var i=0;i<b.length;i++){if(b[i].value=='%1')b[i].click();}")
-            .arg(showing));
+            .arg(show ? QStringLiteral("显示答案") : QStringLiteral("隐藏答案")));
+    m_state.interceptArmed = 1;
 }
 
 void MainWindow::newImage10Click() {
-    setPageButtonVisible("NewImage10", false);
-    setPageButtonVisible("NewImage16", true);
-    m_state.interceptArmed = 0;
-    pressAnswerButtons(QStringLiteral("显示答案"));
-    m_state.interceptArmed = 1;
+    pressAnswerButtons(true);
 }
 
 void MainWindow::newImage16Click() {
-    setPageButtonVisible("NewImage16", false);
-    setPageButtonVisible("NewImage10", true);
-    m_state.interceptArmed = 0;
-    pressAnswerButtons(QStringLiteral("隐藏答案"));
-    m_state.interceptArmed = 1;
+    pressAnswerButtons(false);
 }
 
 void MainWindow::newImage13Click() {

@@ -121,7 +121,7 @@ private:
     void rebuildTree();
     void addNodes(QTreeWidgetItem *parent, const QList<NavigationNode> &nodes, int &position);
     void showChapterPage(QTreeWidgetItem *node);
-    void pressAnswerButtons(const QString &showing);
+    void pressAnswerButtons(bool show);
     void changeTextSize(TextSizeStep (*step)(int &zoomLevel));
     void toggleFavourite(const QString &address);
     void showErrorReport(const QString &address);
