@@ -299,8 +299,7 @@ void MainWindow::showChapterPage(QTreeWidgetItem *node) {
         m_state.currentTreeId = page.treeId;
     }
     if (m_presenter->show(page.fragments) == ShowResult::TemplateMissing) {
-        static bool told = false;
-        if (!std::exchange(told, true))
+        if (!std::exchange(m_templateMissingTold, true))
             inform(
                 QStringLiteral("找不到试题页面模板 yk.html，无法显示试题。请重新安装 Velkora。"));
     }

@@ -143,6 +143,7 @@ private:
     // A message shown while the activation itself built the page must not
     // start the same activation again when it is dismissed.
     bool m_skipNextActivation = false;
+    bool m_templateMissingTold = false; // a missing page template is told once
 
     TitleStrip *m_titleStrip = nullptr;
     MainToolbar *m_mainToolbar = nullptr;
