@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/WebEngineSetup.h"
+
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <algorithm>
@@ -7,6 +10,13 @@
 #include <sys/resource.h>
 
 namespace velkora::bench {
+
+// Benchmarks run the real page view on the offscreen platform, no display
+// needed; call before the application object is made.
+inline void useOffscreenPageView() {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    prepareWebEngine();
+}
 
 inline double median(QList<double> values) {
     std::sort(values.begin(), values.end());

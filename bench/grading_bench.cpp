@@ -6,7 +6,6 @@
 #include "BenchSupport.h"
 #include "SyntheticBank.h"
 #include "SyntheticChapter.h"
-#include "app/WebEngineSetup.h"
 #include "browse/ChapterPage.h"
 #include "grading/ChapterSubmission.h"
 #include "grading/PageAnswers.h"
@@ -82,8 +81,7 @@ double readFromSnapshot(WebPageView &view, const QList<Question> &questions, int
 } // namespace
 
 int main(int argc, char *argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    prepareWebEngine();
+    bench::useOffscreenPageView();
     QApplication app(argc, argv);
 
     const bench::SyntheticChapter chapter;

@@ -10,7 +10,6 @@
 #include "app/Messages.h"
 #include "app/ProgramFolder.h"
 #include "app/ProgramState.h"
-#include "app/WebEngineSetup.h"
 #include "browse/ChapterPage.h"
 #include "browse/MainWindow.h"
 #include "page/PagePresenter.h"
@@ -52,8 +51,7 @@ double buildOneByOne(WebPageView &view, const QString &templatePath, const QStri
 } // namespace
 
 int main(int argc, char *argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    prepareWebEngine();
+    bench::useOffscreenPageView();
     QApplication app(argc, argv);
     const QString programDir = QStringLiteral(VELKORA_PROGRAM_DIR);
 
