@@ -33,7 +33,7 @@ constexpr int runs = 7;
 
 class SilentMessages : public Messages {
 public:
-    void inform(const QString &) override {}
+    void show(const QString &, const QString &) override {}
     bool ask(const QString &, const QString &, Choice) override { return true; }
 };
 

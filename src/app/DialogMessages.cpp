@@ -5,8 +5,9 @@
 
 namespace velkora {
 
-void DialogMessages::inform(const QString &text) {
-    QMessageBox::information(m_parent, QApplication::applicationDisplayName(), text);
+void DialogMessages::show(const QString &text, const QString &title) {
+    QMessageBox::information(
+        m_parent, title.isEmpty() ? QApplication::applicationDisplayName() : title, text);
 }
 
 bool DialogMessages::ask(const QString &text, const QString &title, Choice choice) {

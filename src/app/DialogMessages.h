@@ -12,7 +12,7 @@ public:
     explicit DialogMessages(QWidget *parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget *parent) { m_parent = parent; }
 
-    void inform(const QString &text) override;
+    void show(const QString &text, const QString &title) override;
     bool ask(const QString &text, const QString &title, Choice choice) override;
 
 private:

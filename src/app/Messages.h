@@ -11,9 +11,12 @@ public:
     enum class Choice { YesNo, OkCancel };
 
     virtual ~Messages() = default;
-    virtual void inform(const QString &text) = 0;
+    // A message with one OK button; an empty title shows the program's name.
+    virtual void show(const QString &text, const QString &title) = 0;
     // True for Yes / OK.
     virtual bool ask(const QString &text, const QString &title, Choice choice) = 0;
+
+    void inform(const QString &text) { show(text, QString()); }
 };
 
 } // namespace velkora

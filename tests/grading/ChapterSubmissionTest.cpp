@@ -1,8 +1,8 @@
 #include "grading/ChapterSubmission.h"
 #include "grading/ScoreSheet.h"
 #include "grading/WrongQuestionBank.h"
-#include "page/PageView.h"
 #include "store/BankQueries.h"
+#include "support/FakePageView.h"
 #include "support/TestBank.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +15,7 @@ namespace {
 // A page holding the controls the page builder writes for the questions it
 // is given; answers tick them as the learner would. Option controls stand in
 // reverse order, so that only the option rows can give the letter order.
-class AnsweredPage : public PageView {
+class AnsweredPage : public FakePageView {
 public:
     void addChoices(const BankQueries &queries, int questionId) {
         const QList<OptionRow> options = queries.options(questionId);
@@ -26,30 +26,8 @@ public:
         states.append({"a" + QString::number(questionId), "cars", "select-one", false, "daan"});
     }
     void answer(int questionId, const QString &letters) {
-        for (ControlState &s : states) {
-            if (s.name == QString::number(questionId))
-                s.checked = letters.contains(s.value);
-            else if (s.id == "a" + QString::number(questionId))
-                s.value = letters;
-        }
+        FakePageView::answer(QString::number(questionId), letters);
     }
-    bool load(const QString &) override { return true; }
-    bool appendHtml(const QStringList &) override { return true; }
-    void setTextZoom(int) override {}
-    bool runScript(const QString &script) override {
-        scripts << script;
-        return true;
-    }
-    QList<ControlState> controls() override {
-        ++snapshots;
-        return states;
-    }
-    bool setElementColor(const QString &, const QString &) override { return true; }
-    bool setBodyFontSize(int) override { return true; }
-
-    QList<ControlState> states;
-    QStringList scripts;
-    int snapshots = 0;
 };
 
 class ChapterSubmissionTest : public ::testing::Test {

@@ -1,5 +1,5 @@
 #include "page/PagePresenter.h"
-#include "page/PageView.h"
+#include "support/FakePageView.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -7,35 +7,9 @@
 #include <gtest/gtest.h>
 
 using namespace velkora;
+using velkora::test::FakePageView;
 
 namespace {
-
-// A view that records what reaches it; `duringLoad` runs while a load
-// "waits", as other events would in the real view.
-class RecordingView : public PageView {
-public:
-    bool load(const QString &) override {
-        ++loads;
-        if (duringLoad)
-            std::exchange(duringLoad, nullptr)();
-        return loadSucceeds;
-    }
-    bool appendHtml(const QStringList &fragments) override {
-        appended << fragments;
-        return true;
-    }
-    void setTextZoom(int level) override { zoom = level; }
-    bool runScript(const QString &) override { return true; }
-    QList<ControlState> controls() override { return {}; }
-    bool setElementColor(const QString &, const QString &) override { return true; }
-    bool setBodyFontSize(int) override { return true; }
-
-    int loads = 0;
-    bool loadSucceeds = true;
-    int zoom = -1;
-    QStringList appended;
-    std::function<void()> duringLoad;
-};
 
 class PagePresenterTest : public ::testing::Test {
 protected:
@@ -47,7 +21,7 @@ protected:
     }
     QTemporaryDir dir;
     QString templatePath;
-    RecordingView view;
+    FakePageView view;
 };
 
 } // namespace

@@ -10,13 +10,15 @@ namespace velkora::test {
 // Records every text put to the learner and answers questions as scripted.
 class RecordingMessages : public Messages {
 public:
-    void inform(const QString &text) override {
+    void show(const QString &text, const QString &title) override {
         shown << text;
+        titles << title;
         if (afterDismiss)
             afterDismiss();
     }
-    bool ask(const QString &text, const QString &, Choice) override {
+    bool ask(const QString &text, const QString &title, Choice) override {
         shown << text;
+        titles << title;
         const bool answer = answers.isEmpty() ? defaultAnswer : answers.takeFirst();
         if (afterDismiss)
             afterDismiss();
@@ -24,6 +26,7 @@ public:
     }
 
     QStringList shown;
+    QStringList titles; // one per entry of `shown`
     QList<bool> answers;
     bool defaultAnswer = true;
     // Runs when a message is dismissed, as the platform re-activates the
