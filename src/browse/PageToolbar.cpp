@@ -23,12 +23,12 @@ constexpr int toolbarHeight = 31;
 } // namespace
 
 PageToolbar::PageToolbar(const PictureButton::Resolver &resolver, QWidget *parent)
-    : QFrame(parent), m_resolve(resolver) {
+    : QFrame(parent), m_background(resolver(QStringLiteral("mv/page-toolbar.bmp"))) {
     setObjectName(QStringLiteral("Panel4"));
     setFixedHeight(toolbarHeight);
     for (const Placement &p : buttons) {
         const QString name = QLatin1String(p.name);
-        auto *b = new PictureButton(name, buttonPictures(name), resolver, this);
+        PictureButton *b = makePictureButton(name, resolver, this);
         b->move(p.left, 2);
         b->setVisible(p.visible);
     }
@@ -57,11 +57,10 @@ void PageToolbar::shiftMarkedControls(int dx) {
 
 void PageToolbar::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    const QPixmap background(m_resolve(QStringLiteral("mv/page-toolbar.bmp")));
-    if (background.isNull())
+    if (m_background.isNull())
         painter.fillRect(rect(), QColor(0xe3, 0xee, 0xf3));
     else
-        painter.drawPixmap(rect(), background);
+        painter.drawPixmap(rect(), m_background);
 }
 
 } // namespace velkora

@@ -30,7 +30,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    PictureButton::Resolver m_resolve;
+    QPixmap m_background;
     QLabel *m_label1;
     QPushButton *m_bitBtn1;
     QPushButton *m_speedButton2;

@@ -16,35 +16,42 @@ PictureButton::Pictures threeStates(const QString &base, const char *extension) 
 }
 } // namespace
 
-PictureButton::Pictures buttonPictures(const QString &objectName) {
-    static const QHash<QString, PictureButton::Pictures> table = {
+ButtonFace buttonFace(const QString &objectName) {
+    static const QHash<QString, ButtonFace> table = {
         // main toolbar
-        {"gjst", states("kstk-1.jpg", "KSTK-2.jpg", "KSTK-3.jpg")},
-        {"NewImage1", threeStates("wdsc", ".jpg")},
-        {"NewImage6", threeStates("mnkc", ".jpg")},
-        {"NewImage4", threeStates("sjbf", ".jpg")},
-        {"NewImage20", threeStates("cttk", ".jpg")},
-        {"NewImage2", states("sjhy-1.jpg", "sjhy-2.jpg", "sjhy-1.jpg")},
-        {"rjsj", threeStates("rjsj", ".jpg")},
+        {"gjst", {"章节练习", states("kstk-1.jpg", "KSTK-2.jpg", "KSTK-3.jpg")}},
+        {"NewImage1", {"我的收藏", threeStates("wdsc", ".jpg")}},
+        {"NewImage6", {"模拟考场", threeStates("mnkc", ".jpg")}},
+        {"NewImage4", {"数据备份", threeStates("sjbf", ".jpg")}},
+        {"NewImage20", {"错题题库", threeStates("cttk", ".jpg")}},
+        // Pressed, this one shows its normal picture.
+        {"NewImage2", {"数据恢复", states("sjhy-1.jpg", "sjhy-2.jpg", "sjhy-1.jpg")}},
+        {"rjsj", {"软件升级", threeStates("rjsj", ".jpg")}},
         // title strip
-        {"NewImage9", threeStates("MinBtn", ".bmp")},
-        {"NewImage8", threeStates("MaxBtn", ".bmp")},
-        {"NewImage19", threeStates("resBtn", ".bmp")},
-        {"NewImage7", threeStates("CloseBtn", ".bmp")},
+        {"NewImage9", {"最小化", threeStates("MinBtn", ".bmp")}},
+        {"NewImage8", {"最大化", threeStates("MaxBtn", ".bmp")}},
+        {"NewImage19", {"还原", threeStates("resBtn", ".bmp")}},
+        {"NewImage7", {"关闭", threeStates("CloseBtn", ".bmp")}},
         // page toolbar
-        {"NewImage10", threeStates("xsda", ".bmp")},
-        {"NewImage16", threeStates("ycda", ".bmp")},
-        {"NewImage11", threeStates("cxdt", ".bmp")},
-        {"NewImage12", threeStates("tjsj", ".bmp")},
-        {"NewImage13", threeStates("dy", ".bmp")},
-        {"NewImage14", threeStates("da", ".bmp")},
-        {"NewImage15", threeStates("xiao", ".bmp")},
-        {"NewImage17", threeStates("qpxs", ".bmp")},
-        {"NewImage18", threeStates("ckxs", ".bmp")},
+        {"NewImage10", {"显示答案", threeStates("xsda", ".bmp")}},
+        {"NewImage16", {"隐藏答案", threeStates("ycda", ".bmp")}},
+        {"NewImage11", {"重新答题", threeStates("cxdt", ".bmp")}},
+        {"NewImage12", {"提交试卷", threeStates("tjsj", ".bmp")}},
+        {"NewImage13", {"打印", threeStates("dy", ".bmp")}},
+        {"NewImage14", {"字体放大", threeStates("da", ".bmp")}},
+        {"NewImage15", {"字体缩小", threeStates("xiao", ".bmp")}},
+        {"NewImage17", {"全屏显示", threeStates("qpxs", ".bmp")}},
+        {"NewImage18", {"窗口显示", threeStates("ckxs", ".bmp")}},
         // score window
-        {"Image1", threeStates("gb", ".bmp")},
+        {"Image1", {"关闭", threeStates("gb", ".bmp")}},
     };
     return table.value(objectName);
+}
+
+PictureButton *makePictureButton(const QString &objectName, const PictureButton::Resolver &resolver,
+                                 QWidget *parent) {
+    ButtonFace face = buttonFace(objectName);
+    return new PictureButton(objectName, face.text, std::move(face.pictures), resolver, parent);
 }
 
 } // namespace velkora

@@ -4,8 +4,18 @@
 
 namespace velkora {
 
-// Picture files of every picture button of the main window, by the
-// button's object name, spelled exactly as the files are published.
-PictureButton::Pictures buttonPictures(const QString &objectName);
+// What a picture button of the main window shows: the text on its face
+// and its picture files, spelled exactly as the files are published.
+struct ButtonFace {
+    QString text;
+    PictureButton::Pictures pictures;
+};
+
+// The face of a main-window picture button, by the button's object name.
+ButtonFace buttonFace(const QString &objectName);
+
+// A main-window picture button with its face from the table above.
+PictureButton *makePictureButton(const QString &objectName, const PictureButton::Resolver &resolver,
+                                 QWidget *parent);
 
 } // namespace velkora

@@ -22,7 +22,7 @@ MainToolbar::MainToolbar(const PictureButton::Resolver &resolver, QWidget *paren
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     for (const QString &name : buttonNames())
-        row->addWidget(new PictureButton(name, buttonPictures(name), resolver, this));
+        row->addWidget(makePictureButton(name, resolver, this));
     auto *banner = new QLabel(this);
     banner->setObjectName(QStringLiteral("Panel7"));
     banner->setPixmap(QPixmap(resolver(QStringLiteral("mv/banner.jpg"))));

@@ -18,12 +18,11 @@ constexpr int closeFromRight = 32;
 } // namespace
 
 TitleStrip::TitleStrip(const PictureButton::Resolver &resolver, QWidget *parent)
-    : QFrame(parent), m_resolve(resolver) {
+    : QFrame(parent), m_background(resolver(QStringLiteral("mv/title-strip.bmp"))) {
     setObjectName(QStringLiteral("Panel5"));
     setFixedHeight(stripHeight);
     auto button = [&](const char *name) {
-        return new PictureButton(QLatin1String(name), buttonPictures(QLatin1String(name)), resolver,
-                                 this);
+        return makePictureButton(QLatin1String(name), resolver, this);
     };
     m_minimise = button("NewImage9");
     m_maximise = button("NewImage8");
@@ -49,11 +48,10 @@ void TitleStrip::showMaximised(bool maximised) {
 
 void TitleStrip::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    const QPixmap background(m_resolve(QStringLiteral("mv/title-strip.bmp")));
-    if (background.isNull())
+    if (m_background.isNull())
         painter.fillRect(rect(), QColor(0x1d, 0x5c, 0x73));
     else
-        painter.drawPixmap(rect(), background);
+        painter.drawPixmap(rect(), m_background);
 }
 
 void TitleStrip::resizeEvent(QResizeEvent *event) {

@@ -38,7 +38,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
-    PictureButton::Resolver m_resolve;
+    QPixmap m_background;
     PictureButton *m_minimise;
     PictureButton *m_maximise;
     PictureButton *m_restore;

@@ -25,8 +25,7 @@ constexpr int reportTextZoom = 0;
 ScoreWindow::ScoreWindow(QSqlDatabase db, const QString &templatePath,
                          const PictureButton::Resolver &resolver, QWidget *parent)
     : QDialog(parent), m_db(std::move(db)), m_pageView(new WebPageView(this)),
-      m_close(new PictureButton(QStringLiteral("Image1"), buttonPictures(QStringLiteral("Image1")),
-                                resolver)),
+      m_close(makePictureButton(QStringLiteral("Image1"), resolver, nullptr)),
       m_presenter(*m_pageView, templatePath) {
     setObjectName(QStringLiteral("TForm15"));
     setWindowTitle(QStringLiteral("测试结果"));
