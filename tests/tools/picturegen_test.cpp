@@ -122,6 +122,43 @@ TEST(PictureCatalogue, ButtonsHaveEveryStateOnceAndLabels) {
     EXPECT_EQ(statesOf(catalogue, "gb").first().label, QString::fromUtf8("关 闭"));
 }
 
+// The exam windows and the backup and restore windows load these names.
+TEST(PictureCatalogue, HasTheExamAndMaintenancePictures) {
+    const QList<PictureInfo> catalogue = pictureCatalogue();
+    const std::map<QString, QSize> singles = {
+        {"mv/exam-bg.jpg", {1280, 800}},        {"mv/exam-login-banner.png", {606, 120}},
+        {"mv/exam-login-left.png", {210, 130}}, {"mv/exam-login-right.png", {280, 24}},
+        {"mv/exam-card.png", {440, 360}},       {"mv/exam-photo-1.png", {132, 170}},
+        {"mv/exam-photo-2.png", {132, 170}},    {"mv/backup-bg.png", {400, 200}},
+        {"mv/restore-bg.png", {400, 200}},
+    };
+    for (const auto &[name, size] : singles) {
+        const PictureInfo *info = findByName(catalogue, name);
+        ASSERT_NE(info, nullptr) << qPrintable(name);
+        EXPECT_EQ(info->size, size) << qPrintable(name);
+        EXPECT_TRUE(info->label.isEmpty()) << qPrintable(name) << " carries no text";
+    }
+
+    const std::map<QString, std::pair<QString, QSize>> buttons = {
+        {"exam-login", {"登录考场", {100, 34}}},   {"exam-quit", {"退出考场", {100, 34}}},
+        {"exam-relogin", {"重新登录", {100, 34}}}, {"exam-start", {"开始考试", {100, 34}}},
+        {"exam-demo", {"观看演示", {100, 34}}},    {"exam-prev", {"上一题", {100, 30}}},
+        {"exam-next", {"下一题", {100, 30}}},      {"exam-calc", {"计算器", {100, 30}}},
+        {"exam-help", {"帮 助（3）", {100, 30}}},  {"exam-submit", {"交 卷", {100, 30}}},
+    };
+    for (const auto &[key, face] : buttons) {
+        const QList<PictureInfo> states = statesOf(catalogue, key);
+        ASSERT_EQ(states.size(), 3) << qPrintable(key);
+        for (int n = 1; n <= 3; ++n) {
+            const PictureInfo &state = states[n - 1];
+            EXPECT_EQ(state.name, QStringLiteral("mv/%1-%2.png").arg(key).arg(n));
+            EXPECT_EQ(state.state, static_cast<ButtonState>(n));
+            EXPECT_EQ(state.label, face.first) << qPrintable(key);
+            EXPECT_EQ(state.size, face.second) << qPrintable(key);
+        }
+    }
+}
+
 // ---------------------------------------------------------------- written files
 
 class WrittenPictures : public ::testing::Test {
@@ -291,6 +328,36 @@ TEST_F(WrittenPictures, QuestionPicturesHaveTheirCharacter) {
     }
     EXPECT_GT(red, 100);
     EXPECT_GT(blue, 100);
+}
+
+// The entry windows are light and calm; the faces must still carry their text.
+TEST_F(WrittenPictures, ExamPicturesAreLightAndFacesCarryText) {
+    for (const char *name : {"mv/exam-bg.jpg", "mv/exam-card.png", "mv/exam-login-right.png",
+                             "mv/backup-bg.png", "mv/restore-bg.png"})
+        EXPECT_GT(meanLuminance(load(name)), 200) << name;
+    EXPECT_NE(load("mv/backup-bg.png"), load("mv/restore-bg.png"));
+    EXPECT_NE(load("mv/exam-photo-1.png"), load("mv/exam-photo-2.png"));
+
+    for (const PictureInfo &info : pictureCatalogue()) {
+        if (info.kind != PictureKind::ExamEntryButton && info.kind != PictureKind::ExamBarButton)
+            continue;
+        // Text pixels contrast with the face around them: count strong local edges.
+        const QImage image = load(info.name);
+        const int y = image.height() / 2;
+        int edges = 0;
+        for (int x = 10; x < image.width() - 10; ++x)
+            edges += qAbs(qGray(image.pixel(x, y)) - qGray(image.pixel(x - 1, y))) > 40;
+        EXPECT_GT(edges, 6) << qPrintable(info.name) << " shows no face text";
+    }
+}
+
+TEST_F(WrittenPictures, ExamBarButtonsStandOnTheSkyBluePanel) {
+    const QRgb skyBlue = qRgb(0xa6, 0xca, 0xf0);
+    for (const char *key : {"exam-prev", "exam-next", "exam-calc", "exam-help", "exam-submit"})
+        for (int n = 1; n <= 3; ++n) {
+            const QString name = QStringLiteral("mv/%1-%2.png").arg(key).arg(n);
+            EXPECT_EQ(load(name).pixel(0, 0), skyBlue) << qPrintable(name);
+        }
 }
 
 // ---------------------------------------------------------------- behaviour

@@ -60,5 +60,14 @@ void paintTreeHeader(QPainter &p, const PictureInfo &info);
 void paintPageToolbar(QPainter &p, const PictureInfo &info);
 void paintChestRadiograph(QPainter &p, const PictureInfo &info);
 void paintAudiogram(QPainter &p, const PictureInfo &info);
+void paintExamBackground(QPainter &p, const PictureInfo &info);
+void paintExamBanner(QPainter &p, const PictureInfo &info);
+void paintExamTerminal(QPainter &p, const PictureInfo &info);
+void paintExamRibbon(QPainter &p, const PictureInfo &info);
+void paintExamCard(QPainter &p, const PictureInfo &info);
+void paintExamPhoto(QPainter &p, const PictureInfo &info);
+void paintExamEntryButton(QPainter &p, const PictureInfo &info);
+void paintExamBarButton(QPainter &p, const PictureInfo &info);
+void paintMaintenanceBackground(QPainter &p, const PictureInfo &info);
 
 } // namespace velkora::picturegen::detail

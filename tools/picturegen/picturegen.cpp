@@ -105,6 +105,33 @@ QList<PictureInfo> pictureCatalogue() {
                       PictureKind::ChestRadiograph));
     out.append(single("tupian/noise_audiogram.png", QSize(560, 400), "纯音听阈图",
                       PictureKind::Audiogram));
+
+    // The way into the simulated exam: login window and candidate card.
+    out.append(single("mv/exam-bg.jpg", QSize(1280, 800), "", PictureKind::ExamBackground));
+    out.append(single("mv/exam-login-banner.png", QSize(606, 120), "", PictureKind::ExamBanner));
+    out.append(single("mv/exam-login-left.png", QSize(210, 130), "", PictureKind::ExamTerminal));
+    out.append(single("mv/exam-login-right.png", QSize(280, 24), "", PictureKind::ExamRibbon));
+    out.append(single("mv/exam-card.png", QSize(440, 360), "", PictureKind::ExamCard));
+    out.append(single("mv/exam-photo-1.png", QSize(132, 170), "", PictureKind::ExamPhoto));
+    out.append(single("mv/exam-photo-2.png", QSize(132, 170), "", PictureKind::ExamPhoto));
+    static const std::pair<const char *, const char *> entryButtons[] = {
+        {"exam-login", "登录考场"}, {"exam-quit", "退出考场"}, {"exam-relogin", "重新登录"},
+        {"exam-start", "开始考试"}, {"exam-demo", "观看演示"},
+    };
+    for (const auto &[key, label] : entryButtons)
+        addPlainButton(out, PictureKind::ExamEntryButton, QSize(100, 34), key, label, "png");
+
+    // The exam window's bottom panel.
+    static const std::pair<const char *, const char *> barButtons[] = {
+        {"exam-prev", "上一题"},     {"exam-next", "下一题"},  {"exam-calc", "计算器"},
+        {"exam-help", "帮 助（3）"}, {"exam-submit", "交 卷"},
+    };
+    for (const auto &[key, label] : barButtons)
+        addPlainButton(out, PictureKind::ExamBarButton, QSize(100, 30), key, label, "png");
+
+    out.append(single("mv/backup-bg.png", QSize(400, 200), "", PictureKind::MaintenanceBackground));
+    out.append(
+        single("mv/restore-bg.png", QSize(400, 200), "", PictureKind::MaintenanceBackground));
     return out;
 }
 
@@ -156,6 +183,33 @@ QImage renderPicture(const PictureInfo &info) {
             break;
         case PictureKind::Audiogram:
             detail::paintAudiogram(p, info);
+            break;
+        case PictureKind::ExamBackground:
+            detail::paintExamBackground(p, info);
+            break;
+        case PictureKind::ExamBanner:
+            detail::paintExamBanner(p, info);
+            break;
+        case PictureKind::ExamTerminal:
+            detail::paintExamTerminal(p, info);
+            break;
+        case PictureKind::ExamRibbon:
+            detail::paintExamRibbon(p, info);
+            break;
+        case PictureKind::ExamCard:
+            detail::paintExamCard(p, info);
+            break;
+        case PictureKind::ExamPhoto:
+            detail::paintExamPhoto(p, info);
+            break;
+        case PictureKind::ExamEntryButton:
+            detail::paintExamEntryButton(p, info);
+            break;
+        case PictureKind::ExamBarButton:
+            detail::paintExamBarButton(p, info);
+            break;
+        case PictureKind::MaintenanceBackground:
+            detail::paintMaintenanceBackground(p, info);
             break;
         }
     }

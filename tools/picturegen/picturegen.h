@@ -22,6 +22,15 @@ enum class PictureKind {
     PageToolbar,    // background strip of the page toolbar
     ChestRadiograph,
     Audiogram,
+    ExamBackground,        // stretched background of the exam login and card windows
+    ExamBanner,            // banner under the login window's title
+    ExamTerminal,          // decoration left of the login form
+    ExamRibbon,            // decoration right of the middle, above the login form
+    ExamCard,              // the candidate card the window writes its lines on
+    ExamPhoto,             // drawn portrait placeholder
+    ExamEntryButton,       // buttons of the login and card windows
+    ExamBarButton,         // buttons of the exam window's bottom panel
+    MaintenanceBackground, // backgrounds of the backup and restore windows
 };
 
 // Button pictures come in numbered states; the number is part of the file name.
