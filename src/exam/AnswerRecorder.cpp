@@ -1,0 +1,102 @@
+#include "exam/AnswerRecorder.h"
+
+#include "store/Sql.h"
+
+#include <QLoggingCategory>
+
+namespace velkora {
+
+Q_LOGGING_CATEGORY(lcAnswers, "velkora.exam")
+
+namespace {
+
+// Value of a matching item's drop-down while nothing is chosen.
+const QString noChoice = QStringLiteral("daan");
+const QString storeGiven = QStringLiteral("UPDATE sj SET tjda = ? WHERE tid = ?");
+
+QHash<QString, ControlState> controlsById(const QList<ControlState> &controls) {
+    QHash<QString, ControlState> byId;
+    byId.reserve(controls.size());
+    for (const ControlState &state : controls) {
+        if (!byId.contains(state.id)) // the first control of each id counts
+            byId.insert(state.id, state);
+    }
+    return byId;
+}
+
+} // namespace
+
+SavedAnswer AnswerRecorder::save(ExamPaper &paper, const QString &tid,
+                                 const QList<ControlState> &controls) const {
+    SavedAnswer saved;
+    saved.progress = {paper.answeredCount(), paper.size()};
+    const PaperRow *row = paper.row(tid);
+    if (!row)
+        return saved;
+
+    const QHash<QString, ControlState> byId = controlsById(controls);
+    if (row->lx == lxCode(ExamClass::Matching)) {
+        const std::optional<QString> stored = storeMatchingChoices(*row, byId);
+        saved.letters = stored.value_or(row->given);
+        if (stored)
+            paper.setGiven(tid, *stored);
+    } else {
+        saved.letters = choiceLetters(*row, byId);
+        if (!saved.letters.isEmpty()) {
+            sql::run(m_db, storeGiven, {saved.letters, tid});
+            paper.setGiven(tid, saved.letters);
+        }
+    }
+    saved.button =
+        ButtonColour{sheetButtonName(tid),
+                     saved.letters.isEmpty() ? SheetColour::ActiveBorder : SheetColour::Blue};
+    return saved;
+}
+
+QString AnswerRecorder::choiceLetters(const PaperRow &row,
+                                      const QHash<QString, ControlState> &byId) const {
+    QSqlQuery options =
+        sql::run(m_db, QStringLiteral("SELECT id FROM opinion WHERE questionid = ? ORDER BY rowid"),
+                 {row.sourceId.toLongLong()});
+    QString letters;
+    while (options.next()) {
+        const auto box = byId.constFind(options.value(0).toString());
+        if (box != byId.cend() && box->checked)
+            letters += box->value;
+    }
+    return letters;
+}
+
+std::optional<QString>
+AnswerRecorder::storeMatchingChoices(const PaperRow &row,
+                                     const QHash<QString, ControlState> &byId) const {
+    QSqlQuery items = sql::run(
+        m_db, QStringLiteral("SELECT id FROM question WHERE readtextid = ? ORDER BY rowid"),
+        {row.sourceId.toLongLong()});
+    QList<std::pair<qint64, QString>> choices;
+    while (items.next()) {
+        const QString itemId = items.value(0).toString();
+        const auto list = byId.constFind(itemId);
+        if (list == byId.cend()) {
+            // The page does not show this group: storing would wipe its choices.
+            qCWarning(lcAnswers) << "matching entry" << row.tid << "has no drop-down for item"
+                                 << itemId << "on the page; its answers are kept";
+            return std::nullopt;
+        }
+        choices.append(
+            {items.value(0).toLongLong(), list->value == noChoice ? QString() : list->value});
+    }
+
+    QString letters;
+    sql::inTransaction(m_db, [&] {
+        for (const auto &[itemId, choice] : choices) {
+            sql::run(m_db, QStringLiteral("UPDATE question SET lx = ? WHERE id = ?"),
+                     {choice, itemId});
+            letters.prepend(choice);
+        }
+        sql::run(m_db, storeGiven, {letters, row.tid});
+    });
+    return letters;
+}
+
+} // namespace velkora
