@@ -19,7 +19,7 @@ GroupContent readGroup(const BankQueries &queries, const GroupRow &group,
     return content;
 }
 
-ChapterPage composeChapterPage(const BankQueries &queries, int treeId, ViewMode mode,
+ChapterPage composeChapterPage(const BankQueries &queries, RowId treeId, ViewMode mode,
                                NumberingState &numbering) {
     ChapterPage page;
     PageComposer composer(numbering);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "page/PageComposer.h"
+#include "store/Records.h"
 #include "store/ViewMode.h"
 
 #include <QStringList>
@@ -20,7 +21,7 @@ struct ChapterPage {
 // each group the questions the view lists. In the favourites and
 // wrong-question views a group with no listed question writes nothing; in
 // chapter practice it still shows its heading.
-ChapterPage composeChapterPage(const BankQueries &queries, int treeId, ViewMode mode,
+ChapterPage composeChapterPage(const BankQueries &queries, RowId treeId, ViewMode mode,
                                NumberingState &numbering);
 
 // Reads one group with its listed questions and their options.

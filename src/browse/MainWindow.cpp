@@ -290,7 +290,7 @@ void MainWindow::treeView1Click() {
 }
 
 void MainWindow::showChapterPage(QTreeWidgetItem *node) {
-    const int treeId = m_state.nodeIds.value(node->data(0, positionRole).toInt());
+    const RowId treeId = m_state.nodeIds.value(node->data(0, positionRole).toInt());
     const ChapterPage page =
         composeChapterPage(BankQueries(m_bank.database()), treeId,
                            viewModeForCaption(viewCaption()), m_state.numbering);
@@ -326,13 +326,13 @@ bool MainWindow::webBrowser1BeforeNavigate2(const QUrl &url) {
 
 namespace {
 // "http://scbt" + id + "/": the id without the first 11 characters and the last.
-int questionIdOf(const QString &address) {
-    return address.mid(11).chopped(1).toInt();
+RowId questionIdOf(const QString &address) {
+    return address.mid(11).chopped(1).toLongLong();
 }
 } // namespace
 
 void MainWindow::toggleFavourite(const QString &address) {
-    const int id = questionIdOf(address);
+    const RowId id = questionIdOf(address);
     std::optional<bool> favourite;
     try {
         favourite = FlagStore(m_bank.database()).toggleFavourite(id);

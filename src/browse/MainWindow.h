@@ -31,7 +31,7 @@ struct ProgramState;
 
 // State of the main window that its commands share.
 struct MainWindowState {
-    QList<int> nodeIds;       // tree position -> chapter row id (0 above chapters)
+    QList<RowId> nodeIds;     // tree position -> chapter row id (0 above chapters)
     QString currentTreeId;    // chapter whose page is shown
     NumberingState numbering; // questionNo, groupNo, caseHeaderDone, optionsHeaderDone
     int interceptArmed = 0;   // 1: page navigations are in-page commands

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/Records.h"
 #include "store/ViewMode.h"
 
 #include <QList>
@@ -20,7 +21,7 @@ struct NavigationNode {
 // position, the row id of a chapter and 0 for the nodes above chapters.
 struct NavigationTree {
     QList<NavigationNode> roots;
-    QList<int> nodeIds;
+    QList<RowId> nodeIds;
 
     int nodeCount() const { return int(nodeIds.size()); }
 };

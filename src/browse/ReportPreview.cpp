@@ -5,7 +5,7 @@
 
 namespace velkora {
 
-ReportPreview composeReportPreview(const BankQueries &queries, int questionId,
+ReportPreview composeReportPreview(const BankQueries &queries, RowId questionId,
                                    NumberingState &numbering) {
     ReportPreview preview;
     numbering.reset();

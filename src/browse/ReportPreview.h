@@ -1,6 +1,7 @@
 #pragma once
 
 #include "page/PageComposer.h"
+#include "store/Records.h"
 
 #include <QStringList>
 
@@ -17,7 +18,7 @@ struct ReportPreview {
 };
 
 // Throws StoreError when a read fails.
-ReportPreview composeReportPreview(const BankQueries &queries, int questionId,
+ReportPreview composeReportPreview(const BankQueries &queries, RowId questionId,
                                    NumberingState &numbering);
 
 } // namespace velkora

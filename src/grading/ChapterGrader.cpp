@@ -6,7 +6,7 @@
 
 namespace velkora {
 
-ChapterGrade gradeChapter(const BankQueries &queries, int treeId, ViewMode mode,
+ChapterGrade gradeChapter(const BankQueries &queries, RowId treeId, ViewMode mode,
                           const PageAnswers &answers) {
     ChapterGrade grade;
     for (const GroupRow &group : queries.groupsOfChapter(treeId)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/Records.h"
 #include "store/ViewMode.h"
 
 #include <QList>
@@ -20,26 +21,26 @@ struct GroupScore {
 
 struct ChapterGrade {
     QList<GroupScore> groups; // one per group, in page order
-    QList<int> wrongQuestions;
+    QList<RowId> wrongQuestions;
 };
 
 // A question the view lists has no controls on the page, so its answer
 // cannot be read: the page is not the one the bank describes.
 class MissingAnswerControls : public std::runtime_error {
 public:
-    explicit MissingAnswerControls(int questionId)
+    explicit MissingAnswerControls(RowId questionId)
         : std::runtime_error("no answer controls on the page for question " +
                              std::to_string(questionId)),
           m_questionId(questionId) {}
-    int questionId() const { return m_questionId; }
+    RowId questionId() const { return m_questionId; }
 
 private:
-    int m_questionId;
+    RowId m_questionId;
 };
 
 // Grades the questions of a chapter that the view lists against the answers
 // on the page. Reads only; throws StoreError or MissingAnswerControls.
-ChapterGrade gradeChapter(const BankQueries &queries, int treeId, ViewMode mode,
+ChapterGrade gradeChapter(const BankQueries &queries, RowId treeId, ViewMode mode,
                           const PageAnswers &answers);
 
 } // namespace velkora

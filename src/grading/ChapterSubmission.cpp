@@ -19,7 +19,7 @@ SubmitOutcome ChapterSubmission::submit(const QString &treeId, ViewMode mode) {
     try {
         WrongQuestionBank(m_db).clearLatestMarks();
         bool numeric = false;
-        const int chapterId = treeId.trimmed().toInt(&numeric);
+        const RowId chapterId = treeId.trimmed().toLongLong(&numeric);
         const BankQueries queries(m_db);
         if (!numeric || !queries.treeRow(chapterId)) {
             qCInfo(lcGrading) << "no chapter shown to grade:" << treeId;
@@ -52,7 +52,7 @@ void ChapterSubmission::record() {
     sheet.mergeSubmissionTitles();
 }
 
-QString ChapterSubmission::markStemsScript(const QList<int> &questionIds) {
+QString ChapterSubmission::markStemsScript(const QList<RowId> &questionIds) {
     QStringList ids;
     ids.reserve(questionIds.size());
     for (int id : questionIds)

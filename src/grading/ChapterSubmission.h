@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grading/ChapterGrader.h"
+#include "store/Records.h"
 #include "store/ViewMode.h"
 
 #include <QSqlDatabase>
@@ -28,7 +29,7 @@ public:
     const ChapterGrade &grade() const { return m_grade; }
 
     // A script that colours the stems of these questions red.
-    static QString markStemsScript(const QList<int> &questionIds);
+    static QString markStemsScript(const QList<RowId> &questionIds);
 
 private:
     void record();

@@ -15,7 +15,7 @@ const ControlState *PageAnswers::control(const QString &id) const {
     return it == m_byId.cend() ? nullptr : &it.value();
 }
 
-std::optional<QString> PageAnswers::given(int code, int questionId,
+std::optional<QString> PageAnswers::given(int code, RowId questionId,
                                           const QList<OptionRow> &options) const {
     if (code == sharedOptionsCode) {
         const ControlState *list = control(QStringLiteral("a") + QString::number(questionId));

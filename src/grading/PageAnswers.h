@@ -22,7 +22,7 @@ public:
     // The answer given to a question of display code `code`: the letters of
     // its ticked options in option order, or the value of its drop-down list.
     // nullopt when a control the question needs is not on the page.
-    std::optional<QString> given(int code, int questionId, const QList<OptionRow> &options) const;
+    std::optional<QString> given(int code, RowId questionId, const QList<OptionRow> &options) const;
 
 private:
     const ControlState *control(const QString &id) const;

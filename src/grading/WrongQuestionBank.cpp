@@ -10,8 +10,8 @@ void WrongQuestionBank::clearLatestMarks() {
     sql::run(m_db, QStringLiteral("UPDATE question SET ct1=''"));
 }
 
-void WrongQuestionBank::markWrong(const QList<int> &questionIds) {
-    for (int id : questionIds)
+void WrongQuestionBank::markWrong(const QList<RowId> &questionIds) {
+    for (RowId id : questionIds)
         sql::run(m_db, QStringLiteral("UPDATE question SET ct='1', ct1='1' WHERE id=?"), {id});
 }
 
@@ -19,9 +19,9 @@ void WrongQuestionBank::forgetLatest() {
     sql::run(m_db, QStringLiteral("UPDATE question SET ct='' WHERE ct1='1'"));
 }
 
-void WrongQuestionBank::remove(const QList<int> &questionIds) {
+void WrongQuestionBank::remove(const QList<RowId> &questionIds) {
     sql::inTransaction(m_db, [&] {
-        for (int id : questionIds)
+        for (RowId id : questionIds)
             sql::run(m_db, QStringLiteral("UPDATE question SET ct='' WHERE id=?"), {id});
     });
 }
@@ -30,7 +30,7 @@ QList<WrongQuestion> WrongQuestionBank::questions() const {
     QSqlQuery q = sql::run(m_db, QStringLiteral("SELECT * FROM question WHERE ct='1' ORDER BY id"));
     QList<WrongQuestion> rows;
     while (q.next())
-        rows.append({q.value("id").toInt(), sql::text(q, "content")});
+        rows.append({q.value("id").toLongLong(), sql::text(q, "content")});
     return rows;
 }
 

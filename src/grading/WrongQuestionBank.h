@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/Records.h"
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
@@ -7,7 +8,7 @@
 namespace velkora {
 
 struct WrongQuestion {
-    int id = 0;
+    RowId id = 0;
     QString content; // the stem as stored, markup included
 };
 
@@ -21,11 +22,11 @@ public:
     // Forgets which questions the latest submission found wrong.
     void clearLatestMarks();
     // Puts the questions into the bank and marks them as the latest ones.
-    void markWrong(const QList<int> &questionIds);
+    void markWrong(const QList<RowId> &questionIds);
     // Takes the latest submission's wrong questions out of the bank again.
     void forgetLatest();
     // Takes the questions out of the bank, in one transaction.
-    void remove(const QList<int> &questionIds);
+    void remove(const QList<RowId> &questionIds);
     QList<WrongQuestion> questions() const; // by id
 
 private:

@@ -25,7 +25,7 @@ QString readableText(const QString &html) {
     return QTextDocumentFragment::fromHtml(html).toPlainText().simplified();
 }
 
-QTableWidgetItem *checkItem(int questionId) {
+QTableWidgetItem *checkItem(RowId questionId) {
     auto *item = new QTableWidgetItem;
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);
@@ -126,12 +126,12 @@ void WrongQuestionsWindow::invertChecks() {
     }
 }
 
-QList<int> WrongQuestionsWindow::checkedQuestionIds() const {
-    QList<int> ids;
+QList<RowId> WrongQuestionsWindow::checkedQuestionIds() const {
+    QList<RowId> ids;
     for (int row = 0; row < m_list->rowCount(); ++row) {
         const QTableWidgetItem *item = m_list->item(row, checkColumn);
         if (item->checkState() == Qt::Checked)
-            ids.append(item->data(idRole).toInt());
+            ids.append(item->data(idRole).toLongLong());
     }
     return ids;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/Records.h"
 #include <QDialog>
 #include <QSqlDatabase>
 
@@ -27,7 +28,7 @@ public:
     void invertChecks();
     // Takes every checked question out of the bank, then reloads.
     void deleteChecked();
-    QList<int> checkedQuestionIds() const;
+    QList<RowId> checkedQuestionIds() const;
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -30,12 +30,12 @@ QString picture(const QString &file, bool closingBreak) {
            QStringLiteral("\"> </p> ") + (closingBreak ? lineBreak : QString());
 }
 
-QString stem(int questionId, int number, const QString &content) {
+QString stem(RowId questionId, int number, const QString &content) {
     return QStringLiteral("&nbsp <span  id ='fan") + n(questionId) + QStringLiteral("'>") +
            n(number) + QStringLiteral(". ") + content + QStringLiteral("</span>");
 }
 
-QString caseStem(int questionId, int groupNo, int index, const QString &content) {
+QString caseStem(RowId questionId, int groupNo, int index, const QString &content) {
     return QStringLiteral("&nbsp <span  id ='fan") + n(questionId) + QStringLiteral("'>") +
            n(groupNo) + QStringLiteral(".") + n(index) + QStringLiteral(". ") + content +
            QStringLiteral("</span>");
@@ -51,7 +51,7 @@ QString letterOptions(int optionCount) {
     return letters;
 }
 
-QString optionList(int questionId, int optionCount, const QString &content, bool withStemSpan) {
+QString optionList(RowId questionId, int optionCount, const QString &content, bool withStemSpan) {
     const QString list = QStringLiteral(" <select name=\"cars\" id=\"a") + n(questionId) +
                          QStringLiteral("\"> <option value=\"daan\" selected>答案 ") +
                          letterOptions(optionCount) + QStringLiteral("</select>");

@@ -10,14 +10,14 @@
 // options and explanations may carry markup of their own.
 namespace velkora::fragments {
 
-QString heading(const QString &typeTitle);                                        // H
-QString groupText(int number, const QString &content);                            // G
-QString picture(const QString &file, bool closingBreak = true);                   // P
-QString stem(int questionId, int number, const QString &content);                 // S7
-QString caseStem(int questionId, int groupNo, int index, const QString &content); // S8
+QString heading(const QString &typeTitle);                                          // H
+QString groupText(int number, const QString &content);                              // G
+QString picture(const QString &file, bool closingBreak = true);                     // P
+QString stem(RowId questionId, int number, const QString &content);                 // S7
+QString caseStem(RowId questionId, int groupNo, int index, const QString &content); // S8
 QString letterOptions(int optionCount);
 // Drop-down list L; without `content` the trailing stem span is left out.
-QString optionList(int questionId, int optionCount, const QString &content,
+QString optionList(RowId questionId, int optionCount, const QString &content,
                    bool withStemSpan = true);
 QString sharedOptionStem(int number, int index, const QString &list);      // S9
 QString radioOption(const OptionRow &option, bool closingBreak = true);    // R

@@ -9,7 +9,7 @@ namespace velkora {
 namespace {
 
 TreeRow treeRowOf(const QSqlQuery &q) {
-    return {q.value("id").toInt(), sql::text(q, "nodename")};
+    return {q.value("id").toLongLong(), sql::text(q, "nodename")};
 }
 
 QList<TreeRow> treeRows(QSqlQuery q) {
@@ -20,14 +20,14 @@ QList<TreeRow> treeRows(QSqlQuery q) {
 }
 
 GroupRow groupOf(const QSqlQuery &q) {
-    return {q.value("id").toInt(), q.value("treeid").toInt(), q.value("qtypeid").toInt(),
-            sql::text(q, "content"), q.value("opnum").toInt()};
+    return {q.value("id").toLongLong(), q.value("treeid").toLongLong(),
+            q.value("qtypeid").toLongLong(), sql::text(q, "content"), q.value("opnum").toInt()};
 }
 
 QuestionRow questionOf(const QSqlQuery &q) {
     QuestionRow row;
-    row.id = q.value("id").toInt();
-    row.groupId = q.value("readtextid").toInt();
+    row.id = q.value("id").toLongLong();
+    row.groupId = q.value("readtextid").toLongLong();
     row.content = sql::text(q, "content");
     row.picture = sql::text(q, "picurl");
     row.answer = sql::text(q, "answer");
@@ -78,14 +78,14 @@ QList<TreeRow> BankQueries::chapters(int sectionId, ViewMode mode) const {
                              {sectionId}));
 }
 
-std::optional<TreeRow> BankQueries::treeRow(int id) const {
+std::optional<TreeRow> BankQueries::treeRow(RowId id) const {
     QSqlQuery q = sql::run(m_db, QStringLiteral("SELECT * FROM tree WHERE id=?"), {id});
     if (!q.next())
         return std::nullopt;
     return treeRowOf(q);
 }
 
-QList<GroupRow> BankQueries::groupsOfChapter(int treeId) const {
+QList<GroupRow> BankQueries::groupsOfChapter(RowId treeId) const {
     QSqlQuery q = sql::run(
         m_db, QStringLiteral("SELECT * FROM readtext WHERE treeid=? ORDER BY qtypeid, rowid"),
         {treeId});
@@ -95,21 +95,21 @@ QList<GroupRow> BankQueries::groupsOfChapter(int treeId) const {
     return rows;
 }
 
-std::optional<GroupRow> BankQueries::group(int id) const {
+std::optional<GroupRow> BankQueries::group(RowId id) const {
     QSqlQuery q = sql::run(m_db, QStringLiteral("SELECT * FROM readtext WHERE id=?"), {id});
     if (!q.next())
         return std::nullopt;
     return groupOf(q);
 }
 
-std::optional<QuestionType> BankQueries::questionType(int id) const {
+std::optional<QuestionType> BankQueries::questionType(RowId id) const {
     QSqlQuery q = sql::run(m_db, QStringLiteral("SELECT * FROM qtype WHERE id=?"), {id});
     if (!q.next())
         return std::nullopt;
     return QuestionType{q.value("code").toInt(), sql::text(q, "title")};
 }
 
-QList<QuestionRow> BankQueries::questionsOfGroup(int groupId, ViewMode mode) const {
+QList<QuestionRow> BankQueries::questionsOfGroup(RowId groupId, ViewMode mode) const {
     const QString filter = mode == ViewMode::ChapterPractice
                                ? QString()
                                : QStringLiteral(" AND %1='1'").arg(flagColumn(mode));
@@ -123,20 +123,20 @@ QList<QuestionRow> BankQueries::questionsOfGroup(int groupId, ViewMode mode) con
     return rows;
 }
 
-std::optional<QuestionRow> BankQueries::question(int id) const {
+std::optional<QuestionRow> BankQueries::question(RowId id) const {
     QSqlQuery q = sql::run(m_db, QStringLiteral("SELECT * FROM question WHERE id=?"), {id});
     if (!q.next())
         return std::nullopt;
     return questionOf(q);
 }
 
-QList<OptionRow> BankQueries::options(int questionId) const {
+QList<OptionRow> BankQueries::options(RowId questionId) const {
     QSqlQuery q =
         sql::run(m_db, QStringLiteral("SELECT * FROM opinion WHERE questionid=? ORDER BY rowid"),
                  {questionId});
     QList<OptionRow> rows;
     while (q.next())
-        rows.append({sql::text(q, "id"), q.value("questionid").toInt(), sql::text(q, "code"),
+        rows.append({sql::text(q, "id"), q.value("questionid").toLongLong(), sql::text(q, "code"),
                      sql::text(q, "content")});
     return rows;
 }

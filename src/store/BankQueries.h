@@ -22,14 +22,14 @@ public:
     QList<TreeRow> childNodes(int parentId) const;
     // Chapters under a section as the view lists them.
     QList<TreeRow> chapters(int sectionId, ViewMode mode) const;
-    std::optional<TreeRow> treeRow(int id) const;
+    std::optional<TreeRow> treeRow(RowId id) const;
 
-    QList<GroupRow> groupsOfChapter(int treeId) const; // by type id
-    std::optional<GroupRow> group(int id) const;
-    std::optional<QuestionType> questionType(int id) const;
-    QList<QuestionRow> questionsOfGroup(int groupId, ViewMode mode) const;
-    std::optional<QuestionRow> question(int id) const;
-    QList<OptionRow> options(int questionId) const;
+    QList<GroupRow> groupsOfChapter(RowId treeId) const; // by type id
+    std::optional<GroupRow> group(RowId id) const;
+    std::optional<QuestionType> questionType(RowId id) const;
+    QList<QuestionRow> questionsOfGroup(RowId groupId, ViewMode mode) const;
+    std::optional<QuestionRow> question(RowId id) const;
+    QList<OptionRow> options(RowId questionId) const;
 
     bool anyQuestionFlagged(ViewMode mode) const;
 

@@ -8,8 +8,8 @@
 namespace velkora {
 
 namespace {
-int insertedId(const QSqlQuery &q) {
-    return q.lastInsertId().toInt();
+RowId insertedId(const QSqlQuery &q) {
+    return q.lastInsertId().toLongLong();
 }
 } // namespace
 
@@ -42,27 +42,27 @@ void BankWriter::addQuestionType(int id, int code, const QString &title) {
              {id, QString::number(code), title});
 }
 
-int BankWriter::addNode(const QString &name, int parentId, int code) {
+RowId BankWriter::addNode(const QString &name, int parentId, int code) {
     return insertedId(sql::run(
         m_db, QStringLiteral("INSERT INTO tree (nodename, parentid, code) VALUES (?, ?, ?)"),
         {name, parentId, code}));
 }
 
-int BankWriter::addGroup(int treeId, int typeId, const QString &content, int optionCount) {
+RowId BankWriter::addGroup(RowId treeId, RowId typeId, const QString &content, int optionCount) {
     return insertedId(sql::run(m_db,
                                QStringLiteral("INSERT INTO readtext (treeid, qtypeid, content, "
                                               "itemnum, opnum) VALUES (?, ?, ?, '', ?)"),
                                {treeId, typeId, content, optionCount}));
 }
 
-int BankWriter::addQuestion(int groupId, const QString &stem, const QString &answer,
-                            const QString &explanation, const QStringList &options,
-                            const QString &picture) {
+RowId BankWriter::addQuestion(RowId groupId, const QString &stem, const QString &answer,
+                              const QString &explanation, const QStringList &options,
+                              const QString &picture) {
     QSqlQuery count = sql::run(
         m_db, QStringLiteral("SELECT count(*) FROM question WHERE readtextid=?"), {groupId});
     const int itemNumber = count.next() ? count.value(0).toInt() + 1 : 1;
     count.finish();
-    const int id = insertedId(sql::run(
+    const RowId id = insertedId(sql::run(
         m_db,
         QStringLiteral("INSERT INTO question (readtextid, content, picurl, answer, \"explain\", "
                        "itemnum) VALUES (?, ?, ?, ?, ?, ?)"),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/Records.h"
 #include <QSqlDatabase>
 #include <QStringList>
 
@@ -19,12 +20,12 @@ public:
     void setExamSettings(const QList<int> &countsPerClass, int ownSingleChoiceCount);
     void addQuestionType(int id, int code, const QString &title);
 
-    int addNode(const QString &name, int parentId, int code);
-    int addGroup(int treeId, int typeId, const QString &content = {}, int optionCount = 0);
+    RowId addNode(const QString &name, int parentId, int code);
+    RowId addGroup(RowId treeId, RowId typeId, const QString &content = {}, int optionCount = 0);
     // Options get the letters A, B, C, ... in the order given.
-    int addQuestion(int groupId, const QString &stem, const QString &answer,
-                    const QString &explanation = {}, const QStringList &options = {},
-                    const QString &picture = {});
+    RowId addQuestion(RowId groupId, const QString &stem, const QString &answer,
+                      const QString &explanation = {}, const QStringList &options = {},
+                      const QString &picture = {});
 
     int questionsWritten() const { return m_questions; }
 

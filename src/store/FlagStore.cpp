@@ -6,7 +6,7 @@
 
 namespace velkora {
 
-std::optional<bool> FlagStore::toggleFavourite(int questionId) {
+std::optional<bool> FlagStore::toggleFavourite(RowId questionId) {
     QSqlQuery q =
         sql::run(m_db, QStringLiteral("SELECT scbt FROM question WHERE id=?"), {questionId});
     if (!q.next())

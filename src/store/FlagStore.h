@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/Records.h"
 #include "store/ViewMode.h"
 
 #include <QSqlDatabase>
@@ -15,7 +16,7 @@ public:
 
     // Flips the favourite mark of a question; the new state, or nullopt
     // when there is no such question (nothing is written then).
-    std::optional<bool> toggleFavourite(int questionId);
+    std::optional<bool> toggleFavourite(RowId questionId);
 
     // Recomputes the view's chapter flag from scratch: cleared everywhere,
     // then set on every chapter that holds a flagged question. One transaction.

@@ -2,19 +2,23 @@
 
 #include <QList>
 #include <QString>
+#include <QtGlobal>
 
 namespace velkora {
 
+// Row keys of the bank: 64-bit, since banks made by other tools use large ids.
+using RowId = qint64;
+
 struct TreeRow {
-    int id = 0;
+    RowId id = 0;
     QString name;
 };
 
 // A question group (readtext row).
 struct GroupRow {
-    int id = 0;
-    int treeId = 0;
-    int typeId = 0;
+    RowId id = 0;
+    RowId treeId = 0;
+    RowId typeId = 0;
     QString content;
     int optionCount = 0; // opnum
 };
@@ -25,8 +29,8 @@ struct QuestionType {
 };
 
 struct QuestionRow {
-    int id = 0;
-    int groupId = 0;
+    RowId id = 0;
+    RowId groupId = 0;
     QString content;
     QString picture; // picurl as stored
     QString answer;
@@ -38,7 +42,7 @@ struct QuestionRow {
 
 struct OptionRow {
     QString id;
-    int questionId = 0;
+    RowId questionId = 0;
     QString letter; // opinion.code
     QString content;
 };

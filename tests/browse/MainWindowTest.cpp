@@ -48,7 +48,7 @@ TEST_F(StartedWindow, StartUpShowsCountTreeAndFirstChapter) {
     EXPECT_TRUE(window->statusPanel(2)->text().startsWith("现在的日期和时间是： 20"));
     EXPECT_EQ(program.subjectName, "职业病");
     EXPECT_EQ(window->tree()->topLevelItemCount(), 2);
-    EXPECT_EQ(window->state().nodeIds.mid(0, 6), (QList<int>{0, 0, chapter, second, 0, 0}));
+    EXPECT_EQ(window->state().nodeIds.mid(0, 6), (QList<RowId>{0, 0, chapter, second, 0, 0}));
     EXPECT_EQ(window->tree()->currentItem(), window->nodeAt(2));
     EXPECT_TRUE(window->nodeAt(0)->isExpanded());
     EXPECT_EQ(window->state().currentTreeId, QString::number(chapter));

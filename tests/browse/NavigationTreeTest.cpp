@@ -51,13 +51,13 @@ TEST_F(NavigationTreeTest, ChapterPracticeListsEverythingDepthFirst) {
     const NavigationTree tree = build(ViewMode::ChapterPractice);
     EXPECT_EQ(nodeCaptions(tree),
               (QStringList{"P1", "-S1", "--C1", "--C2", "-S2", "--C3", "-S3", "P2"}));
-    EXPECT_EQ(tree.nodeIds, (QList<int>{0, 0, c1, c2, 0, c3, 0, 0}));
+    EXPECT_EQ(tree.nodeIds, (QList<RowId>{0, 0, c1, c2, 0, c3, 0, 0}));
 }
 
 TEST_F(NavigationTreeTest, FavouritesKeepSectionsWithoutFlaggedChapters) {
     const NavigationTree tree = build(ViewMode::Favourites);
     EXPECT_EQ(nodeCaptions(tree), (QStringList{"P1", "-S1", "-S2", "--C3", "-S3", "P2"}));
-    EXPECT_EQ(tree.nodeIds, (QList<int>{0, 0, 0, c3, 0, 0}));
+    EXPECT_EQ(tree.nodeIds, (QList<RowId>{0, 0, 0, c3, 0, 0}));
     // Position 2 is now a section, not a chapter.
     EXPECT_EQ(tree.nodeIds[2], 0);
 }

@@ -196,7 +196,7 @@ TEST_F(Grading, AnsweringAgainAsksThenRebuildsTheSamePage) {
 TEST_F(Grading, TheListTakesCheckedQuestionsOutOfTheBank) {
     setCt({q1, q2, q3, m1, q4});
     startGrading();
-    QList<int> shownIds;
+    QList<RowId> shownIds;
     onList = [&](WrongQuestionsWindow &list) {
         QTableWidget *rows = list.list();
         ASSERT_EQ(rows->rowCount(), 5);
@@ -213,7 +213,7 @@ TEST_F(Grading, TheListTakesCheckedQuestionsOutOfTheBank) {
         shownIds = list.checkedQuestionIds();
     };
     window->grading().newImage20Click();
-    EXPECT_EQ(shownIds, (QList<int>{q1, q3, q4}));
+    EXPECT_EQ(shownIds, (QList<RowId>{q1, q3, q4}));
     EXPECT_EQ(ct(q2) + ct(m1), "");
     EXPECT_TRUE(messages.shown.isEmpty());
 }
