@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <utility>
 
 namespace velkora {
 
@@ -35,6 +36,11 @@ public:
     virtual QList<ControlState> controls() = 0;
     virtual bool setElementColor(const QString &elementId, const QString &color) = 0;
     virtual bool setBodyFontSize(int pixels) = 0;
+    // Checks the controls `checkedIds` and gives each drop-down of
+    // `selections` (id, value) its value, in one call. False when the page
+    // could not run it; ids missing from the page are skipped.
+    virtual bool presetControls(const QStringList &checkedIds,
+                                const QList<std::pair<QString, QString>> &selections) = 0;
 };
 
 } // namespace velkora

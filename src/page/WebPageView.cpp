@@ -168,6 +168,23 @@ bool WebPageView::setBodyFontSize(int pixels) {
         .toBool();
 }
 
+bool WebPageView::presetControls(const QStringList &checkedIds,
+                                 const QList<std::pair<QString, QString>> &selections) {
+    QJsonArray values;
+    for (const auto &[id, value] : selections)
+        values.append(QJsonArray{id, value});
+    const QString script =
+        QStringLiteral(
+            "(function(c,v){var e,i;for(i=0;i<c.length;i++){e=document.getElementById(c[i]);"
+            "if(e)e.checked=true;}for(i=0;i<v.length;i++){"
+            "e=document.getElementById(v[i][0]);if(e)e.value=v[i][1];}return true;})(") +
+        QString::fromUtf8(
+            QJsonDocument(QJsonArray::fromStringList(checkedIds)).toJson(QJsonDocument::Compact)) +
+        QLatin1Char(',') + QString::fromUtf8(QJsonDocument(values).toJson(QJsonDocument::Compact)) +
+        QLatin1Char(')');
+    return evaluate(script).toBool();
+}
+
 void WebPageView::contextMenuEvent(QContextMenuEvent *event) {
     // No reload, back or "open link": the page must not navigate on its own.
     event->accept();

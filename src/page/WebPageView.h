@@ -45,6 +45,8 @@ public:
     QList<ControlState> controls() override;
     bool setElementColor(const QString &elementId, const QString &color) override;
     bool setBodyFontSize(int pixels) override;
+    bool presetControls(const QStringList &checkedIds,
+                        const QList<std::pair<QString, QString>> &selections) override;
 
     // Runs a script and waits for its result; an invalid QVariant when it
     // did not finish in time.

@@ -43,6 +43,19 @@ public:
         bodyFontSize = pixels;
         return true;
     }
+    bool presetControls(const QStringList &checkedIds,
+                        const QList<std::pair<QString, QString>> &selections) override {
+        for (ControlState &s : states) {
+            if (checkedIds.contains(s.id))
+                s.checked = true;
+            for (const auto &[id, value] : selections) {
+                if (s.id == id)
+                    s.value = value;
+            }
+        }
+        preset.append({checkedIds, selections});
+        return true;
+    }
 
     // Ticks the controls named after a question whose value is one of the
     // letters, and sets the drop-down "a" + id to the letters.
@@ -66,6 +79,11 @@ public:
     QStringList scripts;
     QList<ControlState> states;
     QHash<QString, QString> colors;
+    struct Preset {
+        QStringList checkedIds;
+        QList<std::pair<QString, QString>> selections;
+    };
+    QList<Preset> preset; // every presetControls call, in order
     std::function<void()> duringLoad;
 };
 
