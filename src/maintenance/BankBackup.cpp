@@ -1,0 +1,83 @@
+#include "maintenance/BankBackup.h"
+
+#include "maintenance/BankFileCheck.h"
+#include "maintenance/ScopedDatabase.h"
+#include "store/BankConnection.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryFile>
+#include <filesystem>
+#include <system_error>
+
+namespace velkora {
+
+Q_LOGGING_CATEGORY(lcBackup, "velkora.maintenance")
+
+namespace {
+
+// SQLite writes a consistent snapshot of the whole database into `copyPath`,
+// which must not exist or be empty, through a connection of its own.
+bool snapshot(const QString &bankPath, const QString &copyPath) {
+    const ScopedDatabase bank = ScopedDatabase::readOnlySqlite(bankPath);
+    if (!bank.database().open()) {
+        qCWarning(lcBackup) << "backup: bank not opened:" << bank.lastErrorText();
+        return false;
+    }
+    QSqlQuery vacuum(bank.database());
+    vacuum.prepare(QStringLiteral("VACUUM INTO ?"));
+    vacuum.addBindValue(copyPath);
+    if (!vacuum.exec()) {
+        qCWarning(lcBackup) << "backup: copy not written:" << vacuum.lastError().text();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool BankBackup::write(const QString &bankPath, const QString &targetPath) {
+    const QFileInfo target(targetPath);
+    if (target.isDir()) {
+        qCWarning(lcBackup) << "backup: target is a folder:" << targetPath;
+        return false;
+    }
+    // The live bank must never be replaced behind its open connection.
+    if (target.exists() && target.canonicalFilePath() == QFileInfo(bankPath).canonicalFilePath()) {
+        qCWarning(lcBackup) << "backup: target is the bank itself:" << targetPath;
+        return false;
+    }
+    if (const QString problem = BankConnection::fileProblem(bankPath); !problem.isEmpty()) {
+        qCWarning(lcBackup) << "backup: no bank to copy:" << problem;
+        return false;
+    }
+    QTemporaryFile staged(target.absoluteDir().filePath(QStringLiteral(".velkora-backup-XXXXXX")));
+    if (!staged.open()) {
+        qCWarning(lcBackup) << "backup: cannot write beside" << targetPath << staged.errorString();
+        return false;
+    }
+    staged.close();
+    if (!snapshot(bankPath, staged.fileName()))
+        return false;
+    if (const QString problem =
+            BankFileCheck::problemOf(staged.fileName(), BankFileCheck::Depth::Full);
+        !problem.isEmpty()) {
+        qCWarning(lcBackup) << "backup: copy failed its check:" << problem;
+        return false;
+    }
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(staged.fileName()).toStdString(),
+                            QFile::encodeName(targetPath).toStdString(), error);
+    if (error) {
+        qCWarning(lcBackup) << "backup: copy not put in place:" << targetPath
+                            << QString::fromStdString(error.message());
+        return false;
+    }
+    staged.setAutoRemove(false); // it now carries the chosen name
+    return true;
+}
+
+} // namespace velkora

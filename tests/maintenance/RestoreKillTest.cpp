@@ -1,0 +1,70 @@
+#include "maintenance/BankFileCheck.h"
+#include "maintenance/ScopedDatabase.h"
+#include "support/TestBank.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSqlQuery>
+#include <QThread>
+#include <gtest/gtest.h>
+
+using namespace velkora;
+
+namespace {
+
+constexpr int kills = 60;
+
+// A bank named after `subject`, large enough that a copy of it takes a
+// few milliseconds, so kills land in the middle of one.
+void makeBackup(const QString &subject, const QString &path) {
+    test::TestBank bank;
+    bank.writer().setSubject("7", subject);
+    bank.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000) "
+              "INSERT INTO opinion (questionid, code, content) "
+              "SELECT i, 'A', hex(randomblob(60)) FROM n");
+    bank.connection().close();
+    ASSERT_TRUE(QFile::copy(bank.filePath(), path));
+}
+
+QString subjectOf(const QString &bankPath) {
+    const ScopedDatabase bank = ScopedDatabase::readOnlySqlite(bankPath);
+    if (!bank.database().open())
+        return "<does not open>";
+    QSqlQuery q(bank.database());
+    return q.exec("SELECT mz FROM kemu") && q.next() ? q.value(0).toString() : "<no subject>";
+}
+
+} // namespace
+
+TEST(RestoreKill, AKilledRestoreLeavesTheOldOrTheNewBankWhole) {
+    QTemporaryDir dir;
+    const QString old = dir.filePath("数据备份old");
+    const QString fresh = dir.filePath("数据备份new");
+    makeBackup("旧题库", old);
+    makeBackup("新题库", fresh);
+    QDir(dir.path()).mkdir("Data");
+    const QString bankPath = dir.filePath("Data/med.mdb");
+    ASSERT_TRUE(QFile::copy(old, bankPath));
+
+    QRandomGenerator random(20261209); // fixed, so a failing run can be repeated
+    QSet<QString> seen;
+    for (int i = 0; i < kills; ++i) {
+        QProcess child;
+        child.start(VELKORA_RESTORE_CHILD, {bankPath, fresh, old});
+        ASSERT_TRUE(child.waitForStarted(5000));
+        QThread::msleep(random.bounded(5, 80));
+        ASSERT_EQ(child.state(), QProcess::Running) << "the child stopped on its own";
+        child.kill();
+        ASSERT_TRUE(child.waitForFinished(5000));
+
+        ASSERT_EQ(BankFileCheck::problemOf(bankPath, BankFileCheck::Depth::Full), QString())
+            << "after kill " << i;
+        const QString subject = subjectOf(bankPath);
+        ASSERT_TRUE(subject == "旧题库" || subject == "新题库") << subject.toStdString();
+        seen.insert(subject);
+    }
+    // The kills fell both before and after some replacement.
+    EXPECT_EQ(seen.size(), 2);
+}
