@@ -36,6 +36,46 @@ QString BankConnection::fileProblem(const QString &filePath) {
     return {};
 }
 
+namespace {
+// What makes an open database unfit as a bank: damage anywhere in the file,
+// or a table or column that the pages need. Empty when it is fit.
+QString contentProblem(const QSqlDatabase &db, const QString &filePath) {
+    const QString shown = QDir::toNativeSeparators(filePath);
+    QSqlQuery check(db);
+    if (!check.exec(QStringLiteral("PRAGMA quick_check")) || !check.next() ||
+        check.value(0).toString() != QLatin1String("ok")) {
+        qCWarning(lcBank) << "quick_check of" << filePath << "failed:"
+                          << (check.lastError().isValid() ? check.lastError().text()
+                                                          : check.value(0).toString());
+        return QStringLiteral("题库文件 %1 已损坏，无法读取。").arg(shown);
+    }
+    const QStringList missing = schema::missingRequiredParts(db);
+    if (!missing.isEmpty())
+        return QStringLiteral("题库文件 %1 缺少试题所需的表或列（%2），不是完整的题库。")
+            .arg(shown, missing.join(QStringLiteral("、")));
+    return {};
+}
+} // namespace
+
+QString BankConnection::bankFileProblem(const QString &filePath) {
+    if (const QString problem = fileProblem(filePath); !problem.isEmpty())
+        return problem;
+    const QString name = QStringLiteral("velkora-check-%1").arg(quintptr(&filePath));
+    QString problem;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(filePath);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        problem =
+            db.open()
+                ? contentProblem(db, filePath)
+                : QStringLiteral("题库文件 %1 无法打开。").arg(QDir::toNativeSeparators(filePath));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return problem;
+}
+
 bool BankConnection::open() {
     close();
     m_problem = fileProblem(m_filePath);
@@ -49,21 +89,18 @@ bool BankConnection::open() {
     db.setDatabaseName(m_filePath);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
     if (!db.open()) {
-        m_problem = QStringLiteral("题库文件无法打开：%1。").arg(db.lastError().text());
+        qCWarning(lcBank) << "driver refused" << m_filePath << db.lastError().text();
+        m_problem =
+            QStringLiteral("题库文件 %1 无法打开。").arg(QDir::toNativeSeparators(m_filePath));
         qCWarning(lcBank) << "bank not opened:" << m_problem;
         return false;
     }
-    // A damaged file passes the header check but fails its first real read.
-    QSqlQuery probe(db);
-    if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
-        m_problem = QStringLiteral("题库文件已损坏：%1。").arg(probe.lastError().text());
+    m_problem = contentProblem(db, m_filePath);
+    if (!m_problem.isEmpty()) {
         qCWarning(lcBank) << "bank not opened:" << m_problem;
         db.close();
         return false;
     }
-    const QStringList missing = schema::missingParts(db);
-    if (!missing.isEmpty())
-        qCWarning(lcBank) << "bank lacks" << missing.join(QLatin1String(", "));
     schema::ensureIndexes(db);
     return true;
 }

@@ -6,9 +6,9 @@
 namespace velkora {
 
 // The process's one connection to the question bank (a SQLite file).
-// Opening checks that the file is there, readable and really a SQLite
-// database before the driver touches it, so a damaged or foreign file is
-// refused with a reason the learner can read.
+// Opening checks that the file is there, readable, really a SQLite
+// database, undamaged and laid out as a bank, so a damaged or foreign file
+// is refused with a reason the learner can read.
 class BankConnection {
 public:
     explicit BankConnection(QString filePath,
@@ -30,6 +30,9 @@ public:
     // Checks a file without opening a connection on it: empty when it looks
     // like a SQLite database, else the reason.
     static QString fileProblem(const QString &filePath);
+    // Checks a file thoroughly, read-only, as opening does: a SQLite file,
+    // undamaged, with every table and column of a bank. Empty when it is one.
+    static QString bankFileProblem(const QString &filePath);
 
 private:
     QString m_filePath;

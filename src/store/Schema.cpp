@@ -101,4 +101,13 @@ QStringList missingParts(const QSqlDatabase &db) {
     return missing;
 }
 
+QStringList missingRequiredParts(const QSqlDatabase &db) {
+    QStringList missing = missingParts(db);
+    missing.removeIf([](const QString &part) {
+        const QString table = part.section(QLatin1Char('.'), 0, 0);
+        return table == QLatin1String("kemu") || table == QLatin1String("geshu");
+    });
+    return missing;
+}
+
 } // namespace velkora::schema

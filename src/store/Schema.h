@@ -22,7 +22,10 @@ void create(const QSqlDatabase &db);
 // Returns false (and logs) when the file cannot take them, e.g. read-only.
 bool ensureIndexes(const QSqlDatabase &db);
 
-// Names of required tables or "table.column" entries the database lacks.
+// Names of tables or "table.column" entries of the list above that the
+// database lacks.
 QStringList missingParts(const QSqlDatabase &db);
+// The same, leaving out what a bank may lack (its subject and question count).
+QStringList missingRequiredParts(const QSqlDatabase &db);
 
 } // namespace velkora::schema

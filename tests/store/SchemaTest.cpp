@@ -107,6 +107,63 @@ TEST(BankFile, ReportsWhatAnIncompleteBankLacks) {
     EXPECT_EQ(missing.size(), 2);
 }
 
+namespace {
+// A bank of many pages in a temporary folder, closed, for damaging on disk.
+QString largeClosedBank(const QTemporaryDir &dir) {
+    const QString path = QDir(dir.path()).filePath("large.mdb");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "large-make");
+        db.setDatabaseName(path);
+        EXPECT_TRUE(db.open());
+        schema::create(db);
+        sql::inTransaction(db, [&] {
+            for (int i = 0; i < 3000; ++i)
+                sql::run(db, "INSERT INTO question (id, readtextid, content) VALUES (?, 1, ?)",
+                         {i, QString(40, QChar(0x4e00 + i % 100))});
+        });
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("large-make");
+    return path;
+}
+} // namespace
+
+TEST(BankFile, RefusesABankDamagedPastItsFirstPageWithoutDriverText) {
+    QTemporaryDir dir;
+    const QString path = largeClosedBank(dir);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_GT(file.size(), 40 * 4096);
+    file.seek(file.size() / 2);
+    file.write(QByteArray(3 * 4096, '\x5a'));
+    file.close();
+
+    BankConnection bank(path, "damaged");
+    EXPECT_FALSE(bank.open());
+    EXPECT_TRUE(bank.problem().contains(QStringLiteral("已损坏"))) << bank.problem().toStdString();
+    EXPECT_FALSE(bank.problem().contains("malformed"));
+    EXPECT_EQ(BankConnection::bankFileProblem(path), bank.problem());
+}
+
+TEST(BankFile, RefusesABankWithoutWhatThePagesNeedButNotOneWithoutSubjectOrCount) {
+    for (const char *change : {"DROP TABLE readtext", "ALTER TABLE question DROP COLUMN content",
+                               "ALTER TABLE qtype RENAME TO types"}) {
+        test::TestBank bank;
+        bank.exec(change);
+        bank.connection().close();
+        EXPECT_FALSE(bank.connection().open()) << change;
+        EXPECT_TRUE(bank.connection().problem().contains(QStringLiteral("缺少试题所需的表或列")))
+            << change;
+        EXPECT_FALSE(BankConnection::bankFileProblem(bank.filePath()).isEmpty());
+    }
+    test::TestBank bank;
+    bank.exec("DROP TABLE kemu");
+    bank.exec("DROP TABLE geshu");
+    bank.connection().close();
+    EXPECT_TRUE(bank.connection().open()) << bank.connection().problem().toStdString();
+    EXPECT_TRUE(BankConnection::bankFileProblem(bank.filePath()).isEmpty());
+}
+
 TEST(Transactions, AFailureLeavesNothingHalfWritten) {
     test::TestBank bank;
     bank.writer().addNode("P", 0, 1);
