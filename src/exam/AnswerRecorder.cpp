@@ -1,5 +1,6 @@
 #include "exam/AnswerRecorder.h"
 
+#include "exam/PaperQueries.h"
 #include "store/Sql.h"
 
 #include <QLoggingCategory>
@@ -55,12 +56,9 @@ SavedAnswer AnswerRecorder::save(ExamPaper &paper, const QString &tid,
 
 QString AnswerRecorder::choiceLetters(const PaperRow &row,
                                       const QHash<QString, ControlState> &byId) const {
-    QSqlQuery options =
-        sql::run(m_db, QStringLiteral("SELECT id FROM opinion WHERE questionid = ? ORDER BY rowid"),
-                 {row.sourceId.toLongLong()});
     QString letters;
-    while (options.next()) {
-        const auto box = byId.constFind(options.value(0).toString());
+    for (const ExamOption &option : PaperQueries(m_db).options(row.sourceId.toLongLong())) {
+        const auto box = byId.constFind(QString::number(option.id));
         if (box != byId.cend() && box->checked)
             letters += box->value;
     }
@@ -70,21 +68,16 @@ QString AnswerRecorder::choiceLetters(const PaperRow &row,
 std::optional<QString>
 AnswerRecorder::storeMatchingChoices(const PaperRow &row,
                                      const QHash<QString, ControlState> &byId) const {
-    QSqlQuery items = sql::run(
-        m_db, QStringLiteral("SELECT id FROM question WHERE readtextid = ? ORDER BY rowid"),
-        {row.sourceId.toLongLong()});
     QList<std::pair<qint64, QString>> choices;
-    while (items.next()) {
-        const QString itemId = items.value(0).toString();
-        const auto list = byId.constFind(itemId);
+    for (const MatchingItem &item : PaperQueries(m_db).items(row.sourceId.toLongLong())) {
+        const auto list = byId.constFind(QString::number(item.id));
         if (list == byId.cend()) {
             // The page does not show this group: storing would wipe its choices.
             qCWarning(lcAnswers) << "matching entry" << row.tid << "has no drop-down for item"
-                                 << itemId << "on the page; its answers are kept";
+                                 << item.id << "on the page; its answers are kept";
             return std::nullopt;
         }
-        choices.append(
-            {items.value(0).toLongLong(), list->value == noChoice ? QString() : list->value});
+        choices.append({item.id, list->value == noChoice ? QString() : list->value});
     }
 
     QString letters;

@@ -1,21 +1,13 @@
 #include "exam/ExamPaper.h"
 
-#include "store/Sql.h"
+#include "exam/PaperQueries.h"
 
 #include <algorithm>
 
 namespace velkora {
 
 ExamPaper ExamPaper::read(const QSqlDatabase &db) {
-    QSqlQuery q = sql::run(db, QStringLiteral("SELECT tid, lx, tg, tgid, da, tp, alt, xx, tjda "
-                                              "FROM sj ORDER BY rowid"));
-    QList<PaperRow> rows;
-    while (q.next()) {
-        rows.append({sql::text(q, "tid"), sql::text(q, "lx"), sql::text(q, "tg"),
-                     sql::text(q, "tgid"), sql::text(q, "da"), sql::text(q, "tp"),
-                     sql::text(q, "alt"), sql::text(q, "xx"), sql::text(q, "tjda")});
-    }
-    return ExamPaper(std::move(rows));
+    return ExamPaper(PaperQueries(db).rows());
 }
 
 int ExamPaper::indexOf(const QString &tid) const {

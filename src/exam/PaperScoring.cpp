@@ -1,11 +1,9 @@
 #include "exam/PaperScoring.h"
 
-#include "exam/ExamPaper.h"
+#include "exam/PaperQueries.h"
 #include "grading/ScoreReport.h"
-#include "store/Sql.h"
 #include "store/StoreError.h"
 
-#include <QHash>
 #include <QLoggingCategory>
 
 namespace velkora {
@@ -21,24 +19,6 @@ const QString resultHeader = QStringLiteral(
     "</table><br><br>  <table border=\"1\" align=\"center\"><tr> <th>题  型</th> <th>试 题 "
     "数</th>  <th> 答  对 </th>  <th> 总  分 </th>  <th> 得  分 </th>  <th>正 确 率</th> </tr> ");
 
-struct ItemAnswer {
-    QString correct; // question.answer
-    QString chosen;  // question.lx, the choice stored during the exam
-};
-
-// Items of every matching group on the paper, by the group's entry, in one read.
-QHash<QString, QList<ItemAnswer>> matchingItems(const QSqlDatabase &db) {
-    QSqlQuery q = sql::run(db,
-                           QStringLiteral("SELECT sj.tid, question.answer, question.lx "
-                                          "FROM sj JOIN question ON question.readtextid = "
-                                          "CAST(sj.tgid AS INTEGER) WHERE sj.lx = ? "
-                                          "ORDER BY sj.rowid, question.rowid"),
-                           {lxCode(ExamClass::Matching)});
-    QHash<QString, QList<ItemAnswer>> items;
-    while (q.next())
-        items[q.value(0).toString()].append({q.value(1).toString(), q.value(2).toString()});
-    return items;
-}
 } // namespace
 
 SubmissionOutcome PaperScoring::submit(ExamNavigator &navigator,
@@ -64,18 +44,17 @@ SubmissionOutcome PaperScoring::submit(ExamNavigator &navigator,
 }
 
 PaperGrade PaperScoring::grade() const {
-    const ExamPaper paper = ExamPaper::read(m_db);
-    const QHash<QString, QList<ItemAnswer>> items = matchingItems(m_db);
+    const PaperQueries queries(m_db);
     PaperGrade grade;
-    for (const PaperRow &row : paper.rows()) {
+    for (const PaperRow &row : queries.rows()) {
         const std::optional<ExamClass> kind = examClassOfLx(row.lx);
         if (!kind)
             continue;
         KindScore &score = grade.byKind[static_cast<int>(*kind)];
         bool right = true;
         if (*kind == ExamClass::Matching) {
-            for (const ItemAnswer &item : items.value(row.tid)) {
-                const bool itemRight = item.correct == item.chosen;
+            for (const MatchingItem &item : queries.items(row.sourceId.toLongLong())) {
+                const bool itemRight = item.answer == item.chosen;
                 ++(itemRight ? score.right : score.wrong);
                 right = right && itemRight;
             }

@@ -1,0 +1,141 @@
+#include "ExamPaperFixture.h"
+
+#include "exam/PaperScoring.h"
+
+namespace velkora::test {
+namespace {
+
+const QString header = QStringLiteral(
+    "<br><br>  <table border=\"0\" align=\"center\"><tr> <th>批 阅 试 卷 结 果</th> </tr> </table>"
+    "<br><br>  <table border=\"1\" align=\"center\"><tr> <th>题  型</th> <th>试 题 数</th>  <th> "
+    "答  对 </th>  <th> 总  分 </th>  <th> 得  分 </th>  <th>正 确 率</th> </tr> ");
+
+QString resultRow(const QString &name, int total, int right, int rate) {
+    return QStringLiteral("<tr align=\"center\"><td>%1</td> <td>%2</td> <td>%3</td><td>%2</td>"
+                          "<td>%3</td><td>%4%</td> </tr> ")
+        .arg(name)
+        .arg(total)
+        .arg(right)
+        .arg(rate);
+}
+
+class PaperScoringTest : public ExamPaperFixture {
+protected:
+    QString paperDump() const {
+        QSqlQuery q = sql::run(bank.db(), QStringLiteral("SELECT quote(tjda) FROM sj "
+                                                         "ORDER BY rowid"));
+        QStringList values;
+        while (q.next())
+            values << q.value(0).toString();
+        return values.join('|');
+    }
+
+    PaperScoring scoring{bank.db()};
+};
+
+TEST_F(PaperScoringTest, RightWrongAndUnansweredSingleChoicesScoreOneInThree) {
+    addChoiceEntry("1", "a1", "A", "A");
+    addChoiceEntry("2", "a1", "B", "C");
+    addChoiceEntry("3", "a1", "D", QVariant());
+
+    const PaperGrade grade = scoring.grade();
+
+    EXPECT_EQ(grade.score(ExamClass::Single).right, 1);
+    EXPECT_EQ(grade.score(ExamClass::Single).wrong, 2);
+    EXPECT_EQ(grade.colours,
+              (QList<ButtonColour>{
+                  {"a1", SheetColour::Blue}, {"a2", SheetColour::Red}, {"a3", SheetColour::Red}}));
+    EXPECT_EQ(resultPageFragment(grade), header + resultRow("单项选择题", 3, 1, 33) +
+                                             resultRow("合  计", 3, 1, 33) + "</table>");
+}
+
+TEST_F(PaperScoringTest, ChoiceAnswersCompareAsExactText) {
+    addChoiceEntry("1", "a2", "ACD", "ACD");
+    addChoiceEntry("2", "a2", "CAD", "ACD"); // key in another order than the options
+    addChoiceEntry("3", "a3", "B", "B ");
+    addChoiceEntry("4", "a3", "", QVariant()); // nothing to answer: right when left empty
+
+    const PaperGrade grade = scoring.grade();
+
+    EXPECT_EQ(grade.score(ExamClass::Multiple).right, 1);
+    EXPECT_EQ(grade.score(ExamClass::Multiple).wrong, 1);
+    EXPECT_EQ(grade.score(ExamClass::Case).right, 1);
+    EXPECT_EQ(grade.score(ExamClass::Case).wrong, 1);
+}
+
+TEST_F(PaperScoringTest, EachMatchingItemCountsAndOneWrongItemTurnsTheGroupRed) {
+    const QList<qint64> items = addMatchingEntry("1", {"A", "B", "C", "D"});
+    const QList<qint64> perfect = addMatchingEntry("2", {"E", "A"});
+    const QStringList chosen = {"A", "B", "C", "A"};
+    for (int i = 0; i < items.size(); ++i) {
+        sql::run(bank.db(), QStringLiteral("UPDATE question SET lx = ? WHERE id = ?"),
+                 {chosen[i], items[i]});
+    }
+    sql::run(bank.db(), QStringLiteral("UPDATE question SET lx = answer WHERE id IN (?, ?)"),
+             {perfect[0], perfect[1]});
+
+    const PaperGrade grade = scoring.grade();
+
+    EXPECT_EQ(grade.score(ExamClass::Matching).right, 5);
+    EXPECT_EQ(grade.score(ExamClass::Matching).wrong, 1);
+    EXPECT_EQ(grade.colours,
+              (QList<ButtonColour>{{"a1", SheetColour::Red}, {"a2", SheetColour::Blue}}));
+    EXPECT_TRUE(resultPageFragment(grade).contains(resultRow("配伍选择题", 6, 5, 83)));
+}
+
+TEST_F(PaperScoringTest, OnlyKindsWithEntriesGetAResultRow) {
+    addChoiceEntry("1", "a1", "A", "A");
+    addChoiceEntry("2", "a3", "B", "B");
+
+    const QString fragment = resultPageFragment(scoring.grade());
+
+    EXPECT_EQ(fragment, header + resultRow("单项选择题", 1, 1, 100) +
+                            resultRow("案例分析题", 1, 1, 100) + resultRow("合  计", 2, 2, 100) +
+                            "</table>");
+}
+
+TEST_F(PaperScoringTest, AnEmptyPaperShowsOnlyTheTotalsAtRateZero) {
+    EXPECT_EQ(resultPageFragment(scoring.grade()),
+              header + resultRow("合  计", 0, 0, 0) + "</table>");
+}
+
+TEST_F(PaperScoringTest, SubmissionSavesTheLastAnswerOnceAndWritesNothingElse) {
+    addChoiceEntry("1", "a1", "A", "A");
+    const qint64 last = addChoiceEntry("2", "a2", "ACD");
+    ExamNavigator navigator(bank.db());
+    navigator.begin(row("2"));
+
+    const SubmissionOutcome outcome = scoring.submit(navigator, optionControls(last, "DAC"));
+
+    ASSERT_TRUE(outcome.accepted);
+    EXPECT_TRUE(navigator.isSubmitted());
+    EXPECT_EQ(paperDump(), "'A'|'ACD'");
+    EXPECT_EQ(outcome.progress, (ProgressDisplay{2, 2}));
+    EXPECT_EQ(outcome.grade.score(ExamClass::Multiple).right, 1);
+    EXPECT_EQ(outcome.resultFragment, resultPageFragment(outcome.grade));
+
+    const SubmissionOutcome again = scoring.submit(navigator, optionControls(last, "B"));
+    EXPECT_FALSE(again.accepted);
+    EXPECT_EQ(again.message, "您已经交卷，不能重复交卷！");
+    EXPECT_EQ(paperDump(), "'A'|'ACD'");
+}
+
+TEST_F(PaperScoringTest, AFailedGradingTellsTheLearnerAndLeavesTheExamOpen) {
+    addMatchingEntry("1", {"A"});
+    ExamNavigator navigator(bank.db());
+    navigator.begin(row("1"));
+    bank.exec("ALTER TABLE question RENAME TO question_gone");
+
+    const SubmissionOutcome outcome = scoring.submit(navigator, {});
+
+    EXPECT_FALSE(outcome.accepted);
+    EXPECT_FALSE(outcome.message.isEmpty());
+    EXPECT_FALSE(navigator.isSubmitted());
+}
+
+TEST(ReviewAnswerLine, ShowsTheCorrectAnswerInBold) {
+    EXPECT_EQ(reviewAnswerLine("ACD"), "<body> <b>正确答案：ACD</b> </body><br> <br>");
+}
+
+} // namespace
+} // namespace velkora::test
