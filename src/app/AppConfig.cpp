@@ -1,28 +1,62 @@
 #include "app/AppConfig.h"
 
 #include <QSettings>
+#include <QUrl>
 
 namespace velkora {
 
 AppConfig AppConfig::load(const QString &iniPath) {
     QSettings ini(iniPath, QSettings::IniFormat);
     AppConfig config;
-    config.updateHost = ini.value(QStringLiteral("update/host")).toString();
-    config.feedbackHost = ini.value(QStringLiteral("feedback/host")).toString();
-    config.feedbackPort = ini.value(QStringLiteral("feedback/port"), 1433).toInt();
-    config.feedbackUser =
-        ini.value(QStringLiteral("feedback/user"), QStringLiteral("sa")).toString();
-    config.feedbackPassword = ini.value(QStringLiteral("feedback/password")).toString();
-    config.feedbackCatalog =
-        ini.value(QStringLiteral("feedback/catalog"), QStringLiteral("yiyaofk")).toString();
+    const auto text = [&ini](const char *key, const QString &fallback) {
+        return ini.value(QLatin1String(key), fallback).toString();
+    };
+    config.updateHost = text("update/host", {});
+    config.feedbackDriver = text("feedback/driver", config.feedbackDriver);
+    config.feedbackOdbcDriver = text("feedback/odbc_driver", config.feedbackOdbcDriver);
+    config.feedbackHost = text("feedback/host", {});
+    config.feedbackPort = ini.value(QStringLiteral("feedback/port"), config.feedbackPort).toInt();
+    config.feedbackUser = text("feedback/user", {});
+    config.feedbackPassword = text("feedback/password", {});
+    config.feedbackCatalog = text("feedback/catalog", {});
+    config.feedbackConnectOptions = text("feedback/connect_options", {});
+    config.feedbackCommandTimeout =
+        ini.value(QStringLiteral("feedback/command_timeout"), config.feedbackCommandTimeout)
+            .toInt();
     return config;
 }
 
 QString AppConfig::updateInfoUrl(const QString &subjectName) const {
     if (subjectName.isEmpty() || updateHost.isEmpty())
         return {};
-    return QStringLiteral("http://") + updateHost + QStringLiteral("/yiyaozj/") + subjectName +
-           QStringLiteral("/Predate.ini");
+    QUrl url(QStringLiteral("http://") + updateHost);
+    if (!url.isValid() || url.host().isEmpty())
+        return {};
+    // Every byte of the subject but letters and digits is escaped, '/' too,
+    // so the name stays one segment of the path.
+    url.setPath(QStringLiteral("/yiyaozj/") +
+                    QString::fromLatin1(QUrl::toPercentEncoding(subjectName)) +
+                    QStringLiteral("/Predate.ini"),
+                QUrl::TolerantMode);
+    return url.toString(QUrl::FullyEncoded);
+}
+
+FeedbackServer AppConfig::feedbackServer() const {
+    if (feedbackDriver != QLatin1String("QODBC"))
+        return {feedbackDriver, feedbackCatalog, feedbackConnectOptions};
+    const QStringList parts = {
+        QStringLiteral("DRIVER=") + FeedbackServer::odbcValue(feedbackOdbcDriver),
+        QStringLiteral("SERVER=") + FeedbackServer::odbcValue(feedbackHost),
+        QStringLiteral("PORT=%1").arg(feedbackPort),
+        QStringLiteral("DATABASE=") + FeedbackServer::odbcValue(feedbackCatalog),
+        QStringLiteral("UID=") + FeedbackServer::odbcValue(feedbackUser),
+        QStringLiteral("PWD=") + FeedbackServer::odbcValue(feedbackPassword),
+        QStringLiteral("TDS_Version=7.4"),
+        QStringLiteral("ClientCharset=UTF-8"),
+        // FreeTDS's query timeout: how long a statement may run.
+        QStringLiteral("Timeout=%1").arg(feedbackCommandTimeout),
+    };
+    return {feedbackDriver, parts.join(QLatin1Char(';')), feedbackConnectOptions};
 }
 
 } // namespace velkora

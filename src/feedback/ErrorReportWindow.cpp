@@ -1,18 +1,26 @@
 #include "feedback/ErrorReportWindow.h"
 
+#include "app/Messages.h"
+#include "app/ProgramState.h"
+#include "feedback/FeedbackUploader.h"
 #include "page/WebPageView.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
 namespace velkora {
+
+Q_LOGGING_CATEGORY(lcReportWindow, "velkora.feedback")
 
 const QStringList &ErrorReportWindow::reasonLabels() {
     static const QStringList labels = {
@@ -69,16 +77,82 @@ ErrorReportWindow::ErrorReportWindow(QWidget *parent) : QWidget(parent, Qt::Wind
         this);
     thanks->setStyleSheet(QStringLiteral("color: #4a6572;"));
     bottom->addWidget(thanks, 1);
-    m_confirm = new QPushButton(QStringLiteral("确 定"), this);
-    m_confirm->setObjectName(QStringLiteral("Button1"));
-    m_cancel = new QPushButton(QStringLiteral("取 消"), this);
-    m_cancel->setObjectName(QStringLiteral("Button2"));
-    bottom->addWidget(m_confirm);
-    bottom->addWidget(m_cancel);
+    m_sendAction = new QAction(QStringLiteral("确 定"), this);
+    m_sendAction->setObjectName(QStringLiteral("Button1"));
+    connect(m_sendAction, &QAction::triggered, this, &ErrorReportWindow::send);
+    auto *cancelAction = new QAction(QStringLiteral("取 消"), this);
+    cancelAction->setObjectName(QStringLiteral("Button2"));
+    connect(cancelAction, &QAction::triggered, this, &QWidget::close);
+    addAction(m_sendAction);
+    addAction(cancelAction);
+    const auto addButton = [&](QAction *action) {
+        auto *button = new QPushButton(action->text(), this);
+        button->setAccessibleName(action->text());
+        connect(button, &QPushButton::clicked, action, &QAction::trigger);
+        connect(action, &QAction::changed, button,
+                [button, action] { button->setEnabled(action->isEnabled()); });
+        bottom->addWidget(button);
+        return button;
+    };
+    m_confirm = addButton(m_sendAction);
+    m_cancel = addButton(cancelAction);
     root->addLayout(bottom);
+}
 
-    connect(m_confirm, &QPushButton::clicked, this, &ErrorReportWindow::confirmed);
-    connect(m_cancel, &QPushButton::clicked, this, &QWidget::close);
+ErrorReportWindow::~ErrorReportWindow() = default;
+
+void ErrorReportWindow::setFeedbackServer(const FeedbackServer &server) {
+    m_sender = std::make_unique<FeedbackSender>(server);
+    connect(m_sender.get(), &FeedbackSender::finished, this, &ErrorReportWindow::sendFinished);
+}
+
+FeedbackReport ErrorReportWindow::report() const {
+    FeedbackReport report;
+    if (m_program) {
+        report.subject = m_program->subjectName;
+        report.questionId = m_program->reportQuestionId;
+        report.questionText = m_program->reportQuestionText;
+    }
+    for (int i = 0; i < reasonCount; ++i)
+        report.reasons[i] = m_reasons[i]->isChecked();
+    report.remark = m_memo->toPlainText();
+    return report;
+}
+
+bool ErrorReportWindow::isSending() const {
+    return m_sender && m_sender->isSending();
+}
+
+void ErrorReportWindow::send() {
+    if (isSending())
+        return;
+    if (!m_sender) {
+        qCWarning(lcReportWindow) << "report not sent: no feedback server configured";
+        tell(QStringLiteral("反馈失败！"));
+        return;
+    }
+    m_sendAction->setEnabled(false);
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    m_sender->send(report());
+}
+
+void ErrorReportWindow::sendFinished(bool sent) {
+    QGuiApplication::restoreOverrideCursor();
+    m_sendAction->setEnabled(true);
+    if (!sent) {
+        tell(QStringLiteral("反馈失败！"));
+        return;
+    }
+    tell(QStringLiteral("您的问题已经反馈成功，谢谢您的反馈！"));
+    close();
+    emit confirmed();
+}
+
+void ErrorReportWindow::tell(const QString &text) const {
+    if (m_messages)
+        m_messages->inform(text);
+    else
+        qCWarning(lcReportWindow) << "no one to tell:" << text;
 }
 
 void ErrorReportWindow::clearForReport() {

@@ -1,24 +1,41 @@
 #pragma once
 
-#include <QWidget>
+#include "feedback/FeedbackReport.h"
+#include "feedback/FeedbackServer.h"
 
+#include <QWidget>
+#include <memory>
+
+class QAction;
 class QCheckBox;
 class QPlainTextEdit;
 class QPushButton;
 
 namespace velkora {
 
+class FeedbackSender;
+class Messages;
 class WebPageView;
+struct ProgramState;
 
 // The error-report window (TForm9): the reported question above, the kinds
 // of fault to tick and a remark below. It lives for the whole run and is
-// shown, not run modally, for each report.
+// shown, not run modally, for each report. "确 定" (action Button1) sends
+// the report to the feedback server without freezing the window; "取 消"
+// (action Button2) closes it and keeps what was entered.
 class ErrorReportWindow : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int reasonCount = 10;
+    static constexpr int reasonCount = FeedbackReport::reasonCount;
 
     explicit ErrorReportWindow(QWidget *parent = nullptr);
+    ~ErrorReportWindow() override;
+
+    // Where reports go, who tells the learner the outcome, and where the
+    // subject and the reported question are read at the moment of sending.
+    void setFeedbackServer(const FeedbackServer &server);
+    void setMessages(Messages &messages) { m_messages = &messages; }
+    void setProgramState(const ProgramState &program) { m_program = &program; }
 
     WebPageView *pageView() const { return m_pageView; }
     QCheckBox *reason(int index) const { return m_reasons[index]; } // 0-based: CheckBox1 is 0
@@ -31,18 +48,32 @@ public:
     // Check box labels, in the order of the check boxes.
     static const QStringList &reasonLabels();
 
+    // The report as the window holds it now.
+    FeedbackReport report() const;
+    // Sends the report (Button1).
+    void send();
+    bool isSending() const;
+
 signals:
+    // The report was sent and the window closed.
     void confirmed();
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void sendFinished(bool sent);
+    void tell(const QString &text) const;
+
     WebPageView *m_pageView;
     QCheckBox *m_reasons[reasonCount] = {};
     QPlainTextEdit *m_memo;
     QPushButton *m_confirm;
     QPushButton *m_cancel;
+    QAction *m_sendAction;
+    Messages *m_messages = nullptr;
+    const ProgramState *m_program = nullptr;
+    std::unique_ptr<FeedbackSender> m_sender;
 };
 
 } // namespace velkora

@@ -1,0 +1,149 @@
+#include "feedback/FeedbackUploader.h"
+#include "FeedbackTestServer.h"
+#include "app/AppConfig.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <gtest/gtest.h>
+
+using namespace velkora;
+
+namespace {
+
+const QStringList allClear(10, "0");
+
+QStringList flagsOf(const QStringList &row) {
+    return row.mid(3, 10);
+}
+
+// A loopback port that nothing listens on.
+quint16 closedPort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return probe.serverPort();
+}
+
+} // namespace
+
+TEST(FeedbackUpload, EveryValueArrivesUnchanged) {
+    test::FeedbackTestServer server;
+    FeedbackReport report;
+    report.subject = "职业病";
+    report.questionId = "9223372036854775807";
+    report.questionText =
+        "It's a \"stem\" -- with \\ and ');DROP TABLE yiyao;--\n第二行\t\x01\x1f 😷";
+    report.remark =
+        QString("说明'\"\\\r\n%s %1 ? :name ") + QString(3400, QChar(0x75c5)); // > 10 kB
+    report.reasons[0] = report.reasons[9] = true;
+
+    ASSERT_TRUE(FeedbackUploader(server.server()).send(report));
+
+    const QList<QStringList> rows = server.rows();
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(rows[0][0], report.subject);
+    EXPECT_EQ(rows[0][1], report.questionId);
+    EXPECT_EQ(rows[0][2], report.questionText);
+    EXPECT_EQ(flagsOf(rows[0]), (QStringList{"1", "0", "0", "0", "0", "0", "0", "0", "0", "1"}));
+    EXPECT_EQ(rows[0][13], report.remark);
+    EXPECT_GT(rows[0][13].toUtf8().size(), 10000);
+}
+
+TEST(FeedbackUpload, EachReasonFillsItsOwnColumnAndAnEmptyReportIsSent) {
+    test::FeedbackTestServer server;
+    const FeedbackUploader uploader(server.server());
+    FeedbackReport onlyThird, onlyEighth;
+    onlyThird.reasons[2] = true;  // CheckBox3: xueke
+    onlyEighth.reasons[7] = true; // CheckBox8: siluddaan
+    ASSERT_TRUE(uploader.send(onlyThird));
+    ASSERT_TRUE(uploader.send(onlyEighth));
+    ASSERT_TRUE(uploader.send(FeedbackReport{}));
+
+    const QList<QStringList> rows = server.rows();
+    ASSERT_EQ(rows.size(), 3);
+    QStringList xueke = allClear, siluddaan = allClear;
+    xueke[2] = "1";
+    siluddaan[7] = "1";
+    EXPECT_EQ(flagsOf(rows[0]), xueke);
+    EXPECT_EQ(flagsOf(rows[1]), siluddaan);
+    EXPECT_EQ(flagsOf(rows[2]), allClear);
+    EXPECT_EQ(rows[2][13], "");
+}
+
+TEST(FeedbackUpload, ARefusedRowOrAnUnknownDriverFails) {
+    test::FeedbackTestServer server;
+    server.dropTable();
+    EXPECT_FALSE(FeedbackUploader(server.server()).send({}));
+    EXPECT_FALSE(FeedbackUploader({"QNODRIVER", "x", {}}).send({}));
+}
+
+AppConfig freeTdsOnLoopback(quint16 port) {
+    AppConfig config;
+    config.feedbackHost = "127.0.0.1";
+    config.feedbackPort = port;
+    config.feedbackUser = "sa";
+    config.feedbackPassword = "x";
+    config.feedbackCatalog = "yiyaofk";
+    config.feedbackConnectOptions = "SQL_ATTR_LOGIN_TIMEOUT=2";
+    return config;
+}
+
+TEST(FeedbackUpload, AClosedPortFailsAtOnceThroughFreeTds) {
+    ASSERT_TRUE(QSqlDatabase::isDriverAvailable("QODBC"));
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(FeedbackUploader(freeTdsOnLoopback(closedPort()).feedbackServer()).send({}));
+    EXPECT_LT(clock.elapsed(), 2000);
+}
+
+TEST(FeedbackUpload, AServerThatNeverAnswersFailsAfterTheLoginTimeout) {
+    QTcpServer silent; // takes the connection and says nothing
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
+    FeedbackSender sender(freeTdsOnLoopback(silent.serverPort()).feedbackServer());
+    QSignalSpy finished(&sender, &FeedbackSender::finished);
+    QElapsedTimer clock;
+    clock.start();
+    sender.send({});
+    ASSERT_TRUE(finished.wait(8000));
+    EXPECT_FALSE(finished.at(0).at(0).toBool());
+    EXPECT_GE(clock.elapsed(), 1500);
+}
+
+TEST(FeedbackUpload, TheSenderAnswersOnItsOwnThread) {
+    test::FeedbackTestServer server;
+    FeedbackSender sender(server.server());
+    QSignalSpy finished(&sender, &FeedbackSender::finished);
+    FeedbackReport report;
+    report.remark = "异步";
+    sender.send(report);
+    EXPECT_TRUE(sender.isSending());
+    sender.send(report); // ignored while the first runs
+    ASSERT_TRUE(finished.wait(5000));
+    EXPECT_TRUE(finished.at(0).at(0).toBool());
+    EXPECT_FALSE(sender.isSending());
+    EXPECT_EQ(server.rows().size(), 1);
+}
+
+TEST(FeedbackConfig, TheConnectionStringComesFromTheSettingsWithBracedCredentials) {
+    QTemporaryDir dir;
+    QFile ini(dir.filePath("velkora.ini"));
+    ini.open(QIODevice::WriteOnly);
+    ini.write("[feedback]\nhost=fb.example.test\nport=2433\nuser=sa\n"
+              "password=\"p;w}d={x\"\ncatalog=yiyaofk\n"
+              "connect_options=SQL_ATTR_LOGIN_TIMEOUT=3\n");
+    ini.close();
+    const FeedbackServer server = AppConfig::load(ini.fileName()).feedbackServer();
+    EXPECT_EQ(server.driver, "QODBC");
+    EXPECT_EQ(server.databaseName,
+              "DRIVER={FreeTDS};SERVER={fb.example.test};PORT=2433;DATABASE={yiyaofk};UID={sa};"
+              "PWD={p;w}}d={x};TDS_Version=7.4;ClientCharset=UTF-8;Timeout=10");
+    EXPECT_EQ(server.connectOptions, "SQL_ATTR_LOGIN_TIMEOUT=3");
+
+    // The shipped settings: the server's values, none of them in the code.
+    const AppConfig shipped = AppConfig::load(VELKORA_SOURCE_DIR "/assets/velkora.ini");
+    EXPECT_EQ(shipped.feedbackUser, "sa");
+    EXPECT_EQ(shipped.feedbackCatalog, "yiyaofk");
+    EXPECT_FALSE(shipped.feedbackPassword.isEmpty());
+    EXPECT_TRUE(AppConfig{}.feedbackUser.isEmpty());
+}
