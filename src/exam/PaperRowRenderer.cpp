@@ -1,5 +1,6 @@
 #include "exam/PaperRowRenderer.h"
 
+#include "exam/PaperScoring.h"
 #include "page/PageView.h"
 
 #include <QLoggingCategory>
@@ -11,11 +12,6 @@ Q_LOGGING_CATEGORY(lcExamPage, "velkora.exam")
 namespace {
 
 constexpr int maxMatchingLetters = 15; // A .. O
-
-QString answerLine(const QString &answer) {
-    return QStringLiteral("<body> <b>正确答案：") + answer + QStringLiteral("</b> </body>") +
-           QStringLiteral("<br> <br>");
-}
 
 QString pictureFragment(const QString &picture) {
     return QStringLiteral("&nbsp<br>") + QStringLiteral("<p> 如图所示：<img src=\"./") + picture +
@@ -46,7 +42,7 @@ void addMatchingItems(RowPage &page, const PaperRow &row, RowVariant variant,
                               letters + QStringLiteral("</select>") + item.content +
                               QStringLiteral("<br>") + itemEnd;
         if (variant == RowVariant::Review)
-            page.fragments << answerLine(item.answer);
+            page.fragments << reviewAnswerLine(item.answer);
         if (!item.chosen.isEmpty() && row.given.contains(item.chosen))
             page.selections.append({id, item.chosen});
     }
@@ -89,7 +85,7 @@ RowPage composeRowPage(const PaperRow &row, RowVariant variant, const PaperQueri
                           QStringLiteral("<br>");
     addOptions(page, row, queries);
     if (variant == RowVariant::Review)
-        page.fragments << answerLine(row.answer);
+        page.fragments << reviewAnswerLine(row.answer);
     return page;
 }
 
