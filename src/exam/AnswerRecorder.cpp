@@ -1,6 +1,7 @@
 #include "exam/AnswerRecorder.h"
 
 #include "exam/PaperQueries.h"
+#include "grading/PageAnswers.h"
 #include "store/Sql.h"
 
 #include <QLoggingCategory>
@@ -11,8 +12,6 @@ Q_LOGGING_CATEGORY(lcAnswers, "velkora.exam")
 
 namespace {
 
-// Value of a matching item's drop-down while nothing is chosen.
-const QString noChoice = QStringLiteral("daan");
 const QString storeGiven = QStringLiteral("UPDATE sj SET tjda = ? WHERE tid = ?");
 
 QHash<QString, ControlState> controlsById(const QList<ControlState> &controls) {
@@ -77,7 +76,7 @@ AnswerRecorder::storeMatchingChoices(const PaperRow &row,
                                  << item.id << "on the page; its answers are kept";
             return std::nullopt;
         }
-        choices.append({item.id, list->value == noChoice ? QString() : list->value});
+        choices.append({item.id, list->value == nothingChosen ? QString() : list->value});
     }
 
     QString letters;
