@@ -5,6 +5,7 @@
 #include "exam/AnswerSheetBox.h"
 #include "exam/DrawingWaitBox.h"
 #include "exam/ExamCountdown.h"
+#include "exam/KeyReleaseFilter.h"
 #include "exam/PaperAssembly.h"
 #include "exam/PaperQueries.h"
 #include "exam/PaperScoring.h"
@@ -67,6 +68,8 @@ ExamWindow::ExamWindow(BankConnection &bank, Messages &messages, ProgramFolder f
     if (!m_setup.pause)
         m_setup.pause = pauseWithEvents;
     m_countdown = new ExamCountdown(ticker, ExamCountdown::examMinutes, this);
+    m_keys = new KeyReleaseFilter(this);
+    connect(m_keys, &KeyReleaseFilter::optionKeyReleased, this, &ExamWindow::answerByKey);
     buildAreas();
     m_renderer = std::make_unique<PaperRowRenderer>(*m_page, PaperQueries(bank.database()),
                                                     m_folder.templatePath());
@@ -75,9 +78,7 @@ ExamWindow::ExamWindow(BankConnection &bank, Messages &messages, ProgramFolder f
     setWindowState(Qt::WindowMaximized);
 }
 
-ExamWindow::~ExamWindow() {
-    stopWatchingKeys();
-}
+ExamWindow::~ExamWindow() = default;
 
 void ExamWindow::buildAreas() {
     m_page = new WebPageView(this);
@@ -215,8 +216,7 @@ void ExamWindow::mousePressEvent(QMouseEvent *event) {
 }
 
 void ExamWindow::closeEvent(QCloseEvent *event) {
-    stopWatchingKeys();
-    m_keyRegistrations = 0;
+    m_keys->release();
     m_countdown->stop();
     QDialog::closeEvent(event);
 }
@@ -267,7 +267,7 @@ void ExamWindow::assemble() {
         if (kind)
             m_messages.show(firstEntryNotice(*kind), QStringLiteral("提示"));
     }
-    startWatchingKeys();
+    m_keys->install();
 }
 
 void ExamWindow::showFirstEntry(const QList<PaperRow> &rows) {
@@ -281,27 +281,10 @@ void ExamWindow::showFirstEntry(const QList<PaperRow> &rows) {
     renderEntry(first.tid, RowVariant::FirstPage);
 }
 
-void ExamWindow::startWatchingKeys() {
-    if (m_keyRegistrations > 0)
-        return;
-    ++m_keyRegistrations;
-    m_keysRegistered = true;
-    m_keysSuspended = false;
-    m_keyBuffer.clear();
-}
-
-void ExamWindow::stopWatchingKeys() {
-    m_keysRegistered = false;
-}
-
-void ExamWindow::keyReleased(const QString &keyName) {
-    if (!isWatchingKeys() || m_pageBusy)
-        return; // a key during a page load would act on a page not yet there
-    m_keyBuffer += keyName;
-    const QString buffer = std::exchange(m_keyBuffer, QString());
-    if (buffer.size() != 1 || buffer < QStringLiteral("a") || buffer > QStringLiteral("h"))
-        return;
-    checkOptionByKey(buffer.toUpper());
+void ExamWindow::answerByKey(const QString &letter) {
+    if (m_pageBusy)
+        return; // the key would act on a page that is not there yet
+    checkOptionByKey(letter);
     m_nextButton->setFocus();
 }
 
@@ -359,10 +342,8 @@ void ExamWindow::carryOut(const MoveDecision &decision, RowVariant variant) {
 }
 
 void ExamWindow::showWithKeysSuspended(const QString &text) {
-    m_keysSuspended = true;
+    const KeyReleaseFilter::Suspension quiet(*m_keys);
     m_messages.inform(text);
-    m_keysSuspended = false;
-    m_keyBuffer.clear();
 }
 
 bool ExamWindow::renderEntry(const QString &tid, RowVariant variant) {
@@ -398,7 +379,7 @@ void ExamWindow::submitPaper() {
         m_messages.inform(outcome.message);
         return;
     }
-    stopWatchingKeys();
+    m_keys->remove();
     m_countdown->stop();
     m_progress->setValue(outcome.progress.barValue);
     m_answeredLabel->setText(QString::number(outcome.progress.count));

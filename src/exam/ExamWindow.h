@@ -19,6 +19,7 @@ namespace velkora {
 class AnswerSheetBox;
 class BankConnection;
 class ExamCountdown;
+class KeyReleaseFilter;
 class Messages;
 class PictureButton;
 class RandomSource;
@@ -55,9 +56,7 @@ public:
     WebPageView *pageView() const { return m_page; }
     AnswerSheetBox *answerSheet() const { return m_sheet; }
 
-    // A released key by name ("a" .. "z", "1" left arrow, "2" right arrow).
-    void keyReleased(const QString &keyName);
-    bool isWatchingKeys() const { return m_keysRegistered && !m_keysSuspended; }
+    KeyReleaseFilter *keyWatcher() const { return m_keys; }
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -76,8 +75,6 @@ private:
     void assemble();
     void showWaitBoxAndPause();
     void showFirstEntry(const QList<PaperRow> &rows);
-    void startWatchingKeys();
-    void stopWatchingKeys();
 
     void nextQuestion();
     void previousQuestion();
@@ -90,6 +87,7 @@ private:
     void showWithKeysSuspended(const QString &text);
     bool renderEntry(const QString &tid, RowVariant variant);
     QList<ControlState> pageControls();
+    void answerByKey(const QString &letter);
     void checkOptionByKey(const QString &letter);
 
     BankConnection &m_bank;
@@ -103,6 +101,7 @@ private:
     std::unique_ptr<PaperRowRenderer> m_renderer;
     AnswerSheetBox *m_sheet = nullptr;
     ExamCountdown *m_countdown = nullptr;
+    KeyReleaseFilter *m_keys = nullptr;
     PictureButton *m_nextButton = nullptr;
     QLabel *m_minutesLabel = nullptr;
     QLabel *m_answeredLabel = nullptr;
@@ -111,11 +110,7 @@ private:
 
     bool m_assembled = false;
     bool m_shownOnce = false;
-    bool m_pageBusy = false;
-    bool m_keysRegistered = false;
-    int m_keyRegistrations = 0; // use count of the key observation; reset at close
-    bool m_keysSuspended = false;
-    QString m_keyBuffer;
+    bool m_pageBusy = false; // a page is loading: option keys wait for no one
 };
 
 } // namespace velkora

@@ -3,6 +3,7 @@
 #include "chrome/PictureButton.h"
 #include "exam/AnswerSheetBox.h"
 #include "exam/ExamCountdown.h"
+#include "exam/KeyReleaseFilter.h"
 #include "page/WebPageView.h"
 #include "support/RecordingMessages.h"
 
@@ -59,6 +60,8 @@ protected:
     QString colourOf(const QString &name) const {
         return sheetButton(name)->property("sheetColour").toString();
     }
+    // A key released in the window, as the keyboard delivers it.
+    void release(Qt::Key key) const { QTest::keyRelease(window->windowHandle(), key); }
     void trigger(const char *action) const { window->findChild<QAction *>(action)->trigger(); }
     // Ticks the page's option `letter` of the question on screen.
     void tick(const QString &letter) const {
@@ -203,31 +206,35 @@ TEST_F(ExamWindowTest, LetterKeysAnswerSingleChoiceAndOnlyMoveTheFocusElsewhere)
     bank.setCounts({2, 1, 0, 0});
     ExamWindow &w = open();
     auto *next = w.findChild<PictureButton *>("BitBtn2");
+    w.pageView()->setFocus();
+    EXPECT_TRUE(w.keyWatcher()->isWatching());
 
-    w.keyReleased("i");
-    w.keyReleased("1");
+    release(Qt::Key_I);
+    release(Qt::Key_Left);
+    release(Qt::Key_Right);
     EXPECT_TRUE(checkedOnPage().isEmpty());
-    w.keyReleased("b");
+    EXPECT_NE(w.focusWidget(), next);
+    release(Qt::Key_B);
     EXPECT_EQ(checkedOnPage(), QStringList{"B"});
     EXPECT_EQ(w.focusWidget(), next);
-    w.keyReleased("d");
+    release(Qt::Key_D);
     EXPECT_EQ(checkedOnPage(), QStringList{"D"});
 
     // A key while the next page loads is not applied to it.
     QObject::connect(
-        w.pageView(), &QWebEngineView::loadStarted, &w, [&] { w.keyReleased("a"); },
+        w.pageView(), &QWebEngineView::loadStarted, &w, [&] { release(Qt::Key_A); },
         Qt::SingleShotConnection);
     trigger("BitBtn2");
     EXPECT_EQ(tjda("1"), "D");
     EXPECT_EQ(w.currentTid(), "2");
     EXPECT_TRUE(checkedOnPage().isEmpty());
-    w.keyReleased("c");
+    release(Qt::Key_C);
     trigger("BitBtn2");
     EXPECT_EQ(tjda("2"), "C");
     EXPECT_EQ(w.currentTid(), "3");
 
     w.findChild<PictureButton *>("BitBtn1")->setFocus();
-    w.keyReleased("b"); // multiple choice: the focus moves, nothing is ticked
+    release(Qt::Key_B); // multiple choice: the focus moves, nothing is ticked
     EXPECT_TRUE(checkedOnPage().isEmpty());
     EXPECT_EQ(w.focusWidget(), next);
 }
@@ -285,9 +292,9 @@ TEST_F(ExamWindowTest, AWholeExamFromDrawToReview) {
               (QStringList{"1", "2", "3", "4.1", "4.2", "5"}));
     const QString correctSingle = "A";
 
-    w.keyReleased("a");
+    release(Qt::Key_A);
     trigger("BitBtn2");
-    w.keyReleased("c");
+    release(Qt::Key_C);
     trigger("BitBtn2");
     tick("A"); // multiple choice answered "A" where "A" is right
     trigger("BitBtn2");
@@ -309,7 +316,7 @@ TEST_F(ExamWindowTest, AWholeExamFromDrawToReview) {
     EXPECT_EQ(label("Label1"), "答对");
     EXPECT_EQ(label("Label2"), "答错");
     EXPECT_FALSE(ticker->running);
-    EXPECT_FALSE(w.isWatchingKeys());
+    EXPECT_FALSE(w.keyWatcher()->isWatching());
     EXPECT_EQ(colourOf("a1"), "blue");
     EXPECT_EQ(colourOf("a2"), "red");
     EXPECT_EQ(colourOf("a3"), "blue");
