@@ -153,6 +153,54 @@ TEST_F(ExamWindowTest, FirstActivationDrawsThePaperOnceAndShowsItsFirstEntry) {
     EXPECT_EQ(bank.scalar("SELECT count(*) FROM sj WHERE tjda='E'"), "5");
 }
 
+TEST_F(ExamWindowTest, CaseItemTenHasItsOwnButtonAndPage) {
+    bank.addCase(10);
+    bank.setCounts({0, 0, 1, 0});
+    ExamWindow &w = open();
+    EXPECT_EQ(messages.shown.last(), "案例分析题：请选择正确答案");
+
+    sheetButton("a1f10")->click();
+    EXPECT_EQ(w.currentTid(), "1.10");
+    EXPECT_EQ(colourOf("a1f10"), "red");
+    EXPECT_EQ(colourOf("a1f1"), "activeBorder");
+    EXPECT_TRUE(bodyText().contains("1.10.问10"));
+    tick("B");
+    trigger("BitBtn1");
+    EXPECT_EQ(w.currentTid(), "1.9");
+    EXPECT_EQ(tjda("1.10"), "B");
+    EXPECT_EQ(tjda("1.1"), "");
+}
+
+TEST_F(ExamWindowTest, AClickOnTheWindowSendsTheFocusToNext) {
+    bank.addQuestions(SingleA1, 1);
+    bank.setCounts({1, 0, 0, 0});
+    ExamWindow &w = open();
+    w.findChild<PictureButton *>("BitBtn1")->setFocus();
+    QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_EQ(w.focusWidget(), w.findChild<PictureButton *>("BitBtn2"));
+}
+
+TEST_F(ExamWindowTest, ASecondExamReTagsTheBankAndDrawsANewPaper) {
+    bank.addQuestions(SingleA1, 30);
+    const int group = bank.addMatching(2);
+    bank.setCounts({5, 0, 0, 1});
+    open();
+    bank.exec(QString("UPDATE question SET lx='C' WHERE readtextid=%1").arg(group));
+    bank.exec("UPDATE sj SET tjda='A'");
+    const QStringList first = bank.column("SELECT tgid FROM sj ORDER BY rowid");
+    window->close();
+
+    open();
+    EXPECT_EQ(bank.scalar(QString("SELECT count(*) FROM question WHERE readtextid=%1 AND "
+                                  "lx='a4'")
+                              .arg(group)),
+              "2");
+    EXPECT_EQ(bank.scalar("SELECT count(*) FROM sj WHERE tjda<>''"), "0");
+    EXPECT_EQ(bank.column("SELECT tid FROM sj ORDER BY rowid"),
+              (QStringList{"1", "2", "3", "4", "5", "6"}));
+    EXPECT_NE(bank.column("SELECT tgid FROM sj ORDER BY rowid"), first);
+}
+
 TEST_F(ExamWindowTest, WithoutTheExamMarkTheWaitBoxStandsOverTheMainWindow) {
     QWidget mainWindow;
     mainWindow.setGeometry(40, 30, 300, 200);
