@@ -1,0 +1,72 @@
+// Times a backup of a 50,000-question bank while it is open, and a restore
+// of that backup: the check of the chosen file, the replacement of the bank
+// and its reopening.
+#include "BenchSupport.h"
+#include "SyntheticBank.h"
+#include "maintenance/BankBackup.h"
+#include "maintenance/BankRestore.h"
+#include "store/BankConnection.h"
+#include "store/BankWriter.h"
+#include "store/Sql.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cstdio>
+
+using namespace velkora;
+
+namespace {
+
+constexpr int runs = 5;
+// 5 parts x 5 sections x 4 chapters x 500 questions.
+constexpr SyntheticBankSize bankSize{5, 5, 4, 500};
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("Data"));
+    const QString bankPath = dir.filePath(QStringLiteral("Data/med.mdb"));
+    BankConnection bank(bankPath);
+    int questions = 0;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "bench-make");
+        db.setDatabaseName(bankPath);
+        db.open();
+        sql::inTransaction(db, [&] {
+            BankWriter writer(db);
+            writeSyntheticBank(writer, bankSize);
+            questions = writer.questionsWritten();
+        });
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("bench-make");
+    if (!bank.open()) {
+        std::fprintf(stderr, "bank not opened: %s\n", qPrintable(bank.problem()));
+        return 1;
+    }
+    std::printf("bank of %d questions, %.1f MiB\n", questions,
+                QFileInfo(bankPath).size() / 1048576.0);
+
+    const QString backupPath = dir.filePath(QStringLiteral("数据备份.mdb.bak"));
+    QList<double> backups, restores;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        if (!BankBackup::write(bankPath, backupPath))
+            return 1;
+        backups << clock.nsecsElapsed() / 1e6;
+
+        clock.restart();
+        if (!BankRestore::replace(bank, backupPath))
+            return 1;
+        restores << clock.nsecsElapsed() / 1e6;
+    }
+    bench::report("backup of the open bank (median)", bench::median(backups), "ms");
+    bench::report("restore: check, replace, reopen (median)", bench::median(restores), "ms");
+    return 0;
+}
