@@ -297,7 +297,7 @@ void ExamWindow::checkOptionByKey(const QString &letter) {
         QStringList optionIds;
         for (const ExamOption &option : queries.options(row->sourceId.toLongLong()))
             optionIds << QString::number(option.id);
-        for (const ControlState &control : pageControls()) {
+        for (const ControlState &control : m_page->controls()) {
             if (optionIds.contains(control.id) && control.value.trimmed() == letter)
                 m_page->presetControls({control.id}, {});
         }
@@ -306,21 +306,17 @@ void ExamWindow::checkOptionByKey(const QString &letter) {
     }
 }
 
-QList<ControlState> ExamWindow::pageControls() {
-    return m_page->controls();
-}
-
 void ExamWindow::nextQuestion() {
-    carryOut(m_navigator.next(pageControls()), RowVariant::Step);
+    carryOut(m_navigator.next(m_page->controls()), RowVariant::Step);
 }
 
 void ExamWindow::previousQuestion() {
-    carryOut(m_navigator.previous(pageControls()), RowVariant::Step);
+    carryOut(m_navigator.previous(m_page->controls()), RowVariant::Step);
 }
 
 void ExamWindow::jumpTo(const QString &tid) {
     const QList<ControlState> controls =
-        m_navigator.isSubmitted() ? QList<ControlState>() : pageControls();
+        m_navigator.isSubmitted() ? QList<ControlState>() : m_page->controls();
     const MoveDecision decision = m_navigator.jump(tid, controls);
     carryOut(decision, decision.outcome == MoveDecision::Outcome::Review ? RowVariant::Review
                                                                          : RowVariant::Jump);
@@ -373,7 +369,7 @@ void ExamWindow::showHelp() {
 
 void ExamWindow::submitPaper() {
     const QList<ControlState> controls =
-        m_navigator.isSubmitted() ? QList<ControlState>() : pageControls();
+        m_navigator.isSubmitted() ? QList<ControlState>() : m_page->controls();
     const SubmissionOutcome outcome = PaperScoring(m_bank.database()).submit(m_navigator, controls);
     if (!outcome.accepted) {
         m_messages.inform(outcome.message);

@@ -86,7 +86,6 @@ private:
     void carryOut(const MoveDecision &decision, RowVariant variant);
     void showWithKeysSuspended(const QString &text);
     bool renderEntry(const QString &tid, RowVariant variant);
-    QList<ControlState> pageControls();
     void answerByKey(const QString &letter);
     void checkOptionByKey(const QString &letter);
 

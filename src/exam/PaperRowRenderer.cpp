@@ -1,6 +1,7 @@
 #include "exam/PaperRowRenderer.h"
 
 #include "exam/PaperScoring.h"
+#include "page/Fragments.h"
 #include "page/PageView.h"
 
 #include <QLoggingCategory>
@@ -12,11 +13,6 @@ Q_LOGGING_CATEGORY(lcExamPage, "velkora.exam")
 namespace {
 
 constexpr int maxMatchingLetters = 15; // A .. O
-
-QString pictureFragment(const QString &picture) {
-    return QStringLiteral("&nbsp<br>") + QStringLiteral("<p> 如图所示：<img src=\"./") + picture +
-           QStringLiteral("\"> </p> ") + QStringLiteral("<br>");
-}
 
 QString matchingLetters(int count) {
     QString list;
@@ -71,7 +67,7 @@ RowPage composeRowPage(const PaperRow &row, RowVariant variant, const PaperQueri
     RowPage page;
     const bool showsPicture = variant == RowVariant::FirstPage || variant == RowVariant::Step;
     if (showsPicture && !row.picture.trimmed().isEmpty())
-        page.fragments << pictureFragment(row.picture);
+        page.fragments << fragments::picture(row.picture);
     const std::optional<ExamClass> kind = examClassOfLx(row.lx);
     if (kind == ExamClass::Case)
         page.fragments << row.tid.section(QLatin1Char('.'), 0, 0) + QLatin1Char('.') +
