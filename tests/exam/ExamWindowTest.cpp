@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QProgressBar>
@@ -114,6 +115,24 @@ TEST_F(ExamWindowTest, TheFrameHasItsCaptionAreasAndCommands) {
     EXPECT_EQ(messages.shown.last(), "该功能完善中！！");
     trigger("BitBtn3"); // no calculator in this program folder
     EXPECT_EQ(messages.shown.last(), "计算器未能启动。");
+}
+
+TEST_F(ExamWindowTest, TheCalculatorStartsFromTheProgramFolderWithoutWaiting) {
+    QFile calculator(bank.folder() + "/JSJ");
+    ASSERT_TRUE(calculator.open(QIODevice::WriteOnly));
+    calculator.write("#!/bin/sh\nsleep 1\ntouch started\n");
+    calculator.close();
+    calculator.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    bank.setCounts({0, 0, 0, 0});
+    open();
+    const int messagesBefore = int(messages.shown.size());
+
+    QElapsedTimer clock;
+    clock.start();
+    trigger("BitBtn3");
+    EXPECT_LT(clock.elapsed(), 900); // not waited for
+    EXPECT_EQ(messages.shown.size(), messagesBefore);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(bank.folder() + "/started"); }, 5000));
 }
 
 TEST_F(ExamWindowTest, FirstActivationDrawsThePaperOnceAndShowsItsFirstEntry) {
