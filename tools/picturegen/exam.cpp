@@ -180,12 +180,14 @@ void paintExamBanner(QPainter &p, const PictureInfo &info) {
 // Left of the login form: a terminal with a sheet and a tick.
 void paintExamTerminal(QPainter &p, const PictureInfo &info) {
     const QRectF r = bounds(info);
-    QLinearGradient sky(0, 0, 0, r.height());
-    sky.setColorAt(0.0, examColors::mistTop);
-    sky.setColorAt(1.0, QColor(0xee, 0xf6, 0xf8));
-    p.fillRect(r, sky);
+    // A white panel of its own, so the picture reads as a card on any
+    // part of the stretched background.
+    p.fillRect(r, examColors::mistTop);
+    p.setPen(QPen(examColors::tealPale, 1));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
 
-    const QRectF screen(r.width() * 0.18, 10, r.width() * 0.64, r.height() * 0.62);
+    const QRectF screen(r.width() * 0.18, 12, r.width() * 0.64, r.height() * 0.58);
     p.setPen(QPen(examColors::tealDeep, 3));
     p.setBrush(Qt::white);
     p.drawRoundedRect(screen, 6, 6);

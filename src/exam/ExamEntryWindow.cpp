@@ -1,0 +1,60 @@
+#include "exam/ExamEntryWindow.h"
+
+#include "app/Messages.h"
+#include "exam/CandidateCardWindow.h"
+#include "exam/ExamLoginWindow.h"
+#include "exam/ExamSettings.h"
+#include "exam/ExamSettingsWindow.h"
+#include "store/BankConnection.h"
+#include "store/StoreError.h"
+
+#include <QLoggingCategory>
+
+namespace velkora {
+
+Q_LOGGING_CATEGORY(lcEntry, "velkora.exam")
+
+ExamEntry::ExamEntry(BankConnection &bank, Messages &messages,
+                     const PictureButton::Resolver &resolver, QWidget *mainWindow)
+    : QObject(mainWindow), m_bank(bank), m_messages(messages),
+      m_settings(new ExamSettingsWindow(bank, messages, mainWindow)),
+      m_login(new ExamLoginWindow(resolver, mainWindow)),
+      m_card(new CandidateCardWindow(messages, resolver, m_login)),
+      m_runWindow([](QDialog &window) { window.exec(); }) {
+    connect(m_login, &ExamLoginWindow::loginRequested, this, [this] { m_runWindow(*m_card); });
+    connect(m_card, &CandidateCardWindow::startRequested, this, &ExamEntry::startExam);
+}
+
+ExamEntry::~ExamEntry() {
+    delete m_card.data();
+    delete m_login.data();
+    delete m_settings.data();
+}
+
+void ExamEntry::run(bool &examRunningMark) {
+    examRunningMark = true;
+    m_runWindow(*m_settings);
+    if (!m_settings->proceed())
+        return;
+    m_runWindow(*m_login);
+    examRunningMark = false;
+}
+
+void ExamEntry::startExam(TitleLevel level) {
+    try {
+        ExamSettings(m_bank.database()).applyTitleLevel(level);
+    } catch (const StoreError &error) {
+        qCWarning(lcEntry) << "exam not started, settings not adjusted:" << error.message();
+        m_messages.inform(QStringLiteral("考试参数写入失败，无法开始考试。"));
+        return;
+    }
+    if (!m_startExam) {
+        qCWarning(lcEntry) << "exam not started: no exam window is connected";
+        return;
+    }
+    m_startExam(level, m_card);
+    m_card->close();
+    m_login->close();
+}
+
+} // namespace velkora
