@@ -1,0 +1,49 @@
+#include "maintenance/BackupWindow.h"
+
+#include "app/Messages.h"
+#include "app/ProgramFolder.h"
+#include "maintenance/BackupNames.h"
+#include "maintenance/BankBackup.h"
+#include "store/BankConnection.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+
+namespace velkora {
+
+BackupWindow::BackupWindow(const ProgramFolder &folder, BankConnection &bank, Messages &messages,
+                           QWidget *parent)
+    : BankFileWindow({"TForm13", QStringLiteral("数据备份"),
+                      QStringLiteral("备份题库：收藏、错题、考试设置和试卷一并保存。"),
+                      folder.path(QStringLiteral("mv/backup-bg.png"))},
+                     messages, parent),
+      m_bank(bank) {
+    pathEdit()->setReadOnly(true);
+    setFileChooser([this](const QString &preset) {
+        return QFileDialog::getSaveFileName(this, windowTitle(), preset, fileFilter, nullptr,
+                                            QFileDialog::DontConfirmOverwrite);
+    });
+}
+
+void BackupWindow::chooseFile() {
+    const QString preset =
+        QDir(dialogFolder()).filePath(backupNames::suggested(QDate::currentDate()));
+    if (const QString chosen = askForFile(preset); !chosen.isEmpty())
+        setChosenFile(chosen);
+}
+
+void BackupWindow::confirm() {
+    if (pathEdit()->text().trimmed().isEmpty()) {
+        messages().inform(QStringLiteral("请选择备份路径！"));
+        return;
+    }
+    if (!BankBackup::write(m_bank.filePath(), chosenFile())) {
+        messages().inform(QStringLiteral("备份失败，请重试！"));
+        return;
+    }
+    messages().inform(QStringLiteral("备份成功！"));
+    accept();
+}
+
+} // namespace velkora

@@ -1,0 +1,93 @@
+#include "maintenance/BankFileWindow.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+namespace velkora {
+
+namespace {
+const QColor plainBackground(0xee, 0xf4, 0xf7);
+const QSize windowSize(400, 200);
+} // namespace
+
+const QString BankFileWindow::fileFilter = QStringLiteral("All files (*.mdb.bak) (*)");
+
+BankFileWindow::BankFileWindow(const Look &look, Messages &messages, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_messages(messages), m_background(look.backgroundPath) {
+    setObjectName(QLatin1String(look.objectName));
+    setWindowTitle(look.caption);
+    setFixedSize(windowSize);
+
+    auto *root = new QVBoxLayout(this);
+    root->setContentsMargins(24, 22, 24, 18);
+    auto *hint = new QLabel(look.hint, this);
+    hint->setWordWrap(true);
+    hint->setStyleSheet(QStringLiteral("color: #0f5a6e; font-size: 14px; font-weight: bold;"));
+    root->addWidget(hint);
+    root->addStretch(1);
+
+    auto *pathRow = new QHBoxLayout;
+    pathRow->addWidget(new QLabel(QStringLiteral("文件路径："), this));
+    m_path = new QLineEdit(this);
+    m_path->setObjectName(QStringLiteral("Edit1"));
+    pathRow->addWidget(m_path, 1);
+    root->addLayout(pathRow);
+    root->addStretch(1);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    root->addLayout(buttons);
+    const auto addButton = [&](QAction *action, QBoxLayout *row) {
+        auto *button = new QPushButton(action->text(), this);
+        button->setAccessibleName(action->text());
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, action, &QAction::trigger);
+        row->addWidget(button);
+        return button;
+    };
+    addButton(addCommand("Button1", QStringLiteral("..."), &BankFileWindow::chooseFile), pathRow)
+        ->setFixedWidth(36);
+    addButton(addCommand("Button2", QStringLiteral("确定"), &BankFileWindow::confirm), buttons);
+    addButton(addCommand("Button3", QStringLiteral("取消"), &QDialog::reject), buttons);
+}
+
+QAction *BankFileWindow::addCommand(const char *name, const QString &text,
+                                    void (BankFileWindow::*run)()) {
+    auto *action = new QAction(text, this);
+    action->setObjectName(QLatin1String(name));
+    connect(action, &QAction::triggered, this, [this, run] { (this->*run)(); });
+    addAction(action);
+    return action;
+}
+
+void BankFileWindow::setChosenFile(const QString &path) {
+    m_chosenFile = path;
+    m_path->setText(QDir::toNativeSeparators(path));
+}
+
+QString BankFileWindow::dialogFolder() const {
+    if (!m_chosenFile.isEmpty())
+        return QFileInfo(m_chosenFile).absolutePath();
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void BankFileWindow::paintEvent(QPaintEvent *event) {
+    QPainter painter(this);
+    if (m_background.isNull())
+        painter.fillRect(rect(), plainBackground);
+    else
+        painter.drawPixmap(rect(), m_background);
+    QDialog::paintEvent(event);
+}
+
+} // namespace velkora
