@@ -24,7 +24,7 @@ ScopedDatabase::~ScopedDatabase() {
 
 ScopedDatabase ScopedDatabase::readOnlySqlite(const QString &filePath) {
     return ScopedDatabase(QStringLiteral("QSQLITE"), filePath,
-                          QStringLiteral("QSQLITE_OPEN_READONLY"));
+                          QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=3000"));
 }
 
 bool ScopedDatabase::open() {
