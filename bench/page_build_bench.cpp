@@ -97,9 +97,9 @@ int main(int argc, char *argv[]) {
     QElapsedTimer clock;
     clock.start();
     MainWindow window(demo, demoBank, program, config, messages);
-    window.formShow();
+    window.refreshTree();
     window.show();
-    window.formActivate();
+    window.activate();
     bench::report("start-up to first chapter page complete (demo bank)", clock.nsecsElapsed() / 1e6,
                   "ms");
     bench::report("peak resident memory of this process", bench::peakMemoryKiB() / 1024.0, "MiB");

@@ -31,11 +31,11 @@ int main(int argc, char *argv[]) {
     QObject::connect(&watcher, &ActivationWatcher::activatedAgain, &window,
                      &MainWindow::activatedAgain);
 
-    window.formShow();
+    window.refreshTree();
     window.show();
+    window.activate();
     if (!window.bankOpened())
         messages.inform(bank.problem() +
                         QStringLiteral("\n请重新安装 Velkora，或用“数据恢复”从备份中恢复题库。"));
-    window.formActivate();
     return app.exec();
 }

@@ -5,6 +5,7 @@
 #include "app/ProgramFolder.h"
 #include "app/ProgramState.h"
 #include "browse/ChapterPage.h"
+#include "browse/NavigationTree.h"
 #include "browse/PageToolbar.h"
 #include "browse/ReportPreview.h"
 #include "browse/TextSize.h"
@@ -12,17 +13,18 @@
 #include "chrome/TitleStrip.h"
 #include "feedback/ErrorReportWindow.h"
 #include "grading/GradingCommands.h"
+#include "page/PagePresenter.h"
 #include "page/WebPageView.h"
 #include "store/BankConnection.h"
 #include "store/BankQueries.h"
 #include "store/FlagStore.h"
 #include "store/StoreError.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QMouseEvent>
@@ -48,6 +50,11 @@ constexpr int firstChapterPosition = 2;
 constexpr int startZoomLevel = 2;
 const QString countPrefix = QStringLiteral("试题量：");
 const QString slogan = QStringLiteral("潜心练习，厚积薄发 —— 预祝您顺利通过卫生专业技术资格考试！");
+
+QRect availableArea(const QWidget *widget) {
+    const QScreen *screen = widget->screen() ? widget->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
 } // namespace
 
 MainWindow::MainWindow(const ProgramFolder &folder, BankConnection &bank, ProgramState &program,
@@ -59,22 +66,25 @@ MainWindow::MainWindow(const ProgramFolder &folder, BankConnection &bank, Progra
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     buildLayout();
     m_presenter = std::make_unique<PagePresenter>(*m_pageView, m_folder.templatePath());
+    m_presenter->setRequiredFunctions({QStringLiteral("xsda"), QStringLiteral("scbt")});
     m_errorReport = new ErrorReportWindow(this);
     connect(m_errorReport, &ErrorReportWindow::confirmed, m_errorReport, &QWidget::close);
     m_choosePrinter = [this](QPrinter &printer) {
         QPrintDialog dialog(&printer, this);
         return dialog.exec() == QDialog::Accepted;
     };
-    connectCommands();
-    formCreate();
-    m_grading = std::make_unique<GradingCommands>(*this);
-    auto grade = [this](PictureButton *button, void (GradingCommands::*command)()) {
-        connect(button, &PictureButton::clicked, this,
-                [this, command] { (m_grading.get()->*command)(); });
-    };
-    grade(m_pageToolbar->button(QStringLiteral("NewImage12")), &GradingCommands::bitBtn1Click);
-    grade(m_pageToolbar->button(QStringLiteral("NewImage11")), &GradingCommands::newImage11Click);
-    grade(m_mainToolbar->button(QStringLiteral("NewImage20")), &GradingCommands::newImage20Click);
+    m_grading = new GradingCommands(*this, m_bank, m_messages, m_folder, this);
+    connect(m_grading, &GradingCommands::answerButtonsReset, this, &MainWindow::resetAnswerButtons);
+    createCommands();
+
+    // A 1024 x 768 frame centred on the screen the window is on.
+    const QRect area = availableArea(this);
+    move(area.x() + area.width() / 2 - 512, area.y() + area.height() / 2 - 384);
+    m_session.setKeepPage(false);
+    m_session.setInterceptArmed(false);
+    m_bankOpened = m_bank.isOpen() || m_bank.open();
+    if (m_bankOpened)
+        readBankHeader();
 }
 
 MainWindow::~MainWindow() = default;
@@ -136,7 +146,7 @@ void MainWindow::buildLayout() {
         "color: white; } QTreeWidget::branch { image: none; border-image: none; }"));
     column->addWidget(m_tree, 1);
     body->addWidget(m_panel2);
-    connect(m_tree, &QTreeWidget::itemClicked, this, [this] { treeView1Click(); });
+    connect(m_tree, &QTreeWidget::itemClicked, this, &MainWindow::showSelectedNode);
 
     auto *pageArea = new QVBoxLayout;
     pageArea->setSpacing(0);
@@ -145,7 +155,7 @@ void MainWindow::buildLayout() {
     m_pageView = new WebPageView(this);
     m_pageView->setObjectName(QStringLiteral("WebBrowser1"));
     m_pageView->interceptingPage()->setNavigationFilter(
-        [this](const QUrl &url) { return webBrowser1BeforeNavigate2(url); });
+        [this](const QUrl &url) { return handleNavigation(url); });
     pageArea->addWidget(m_pageView, 1);
     body->addLayout(pageArea, 1);
 
@@ -167,19 +177,66 @@ void MainWindow::buildLayout() {
     root->addWidget(statusBar);
 }
 
-void MainWindow::formCreate() {
-    if (!isMaximized()) {
-        if (const QScreen *screen = this->screen()) {
-            const QRect area = screen->geometry();
-            move(area.width() / 2 - 512, area.height() / 2 - 384);
-        }
-    }
-    m_state.keepPage = 0;
-    m_state.interceptArmed = 0;
+QAction *MainWindow::addCommand(const char *name, void (MainWindow::*command)()) {
+    auto *action = new QAction(this);
+    action->setObjectName(QLatin1String(name));
+    connect(action, &QAction::triggered, this, command);
+    return action;
+}
 
-    m_bankOpened = m_bank.isOpen() || m_bank.open();
-    if (!m_bankOpened)
-        return;
+void MainWindow::createCommands() {
+    addCommand("gjst", &MainWindow::returnToChapterPractice);
+    addCommand("NewImage1", &MainWindow::openFavourites);
+    addCommand("NewImage10", &MainWindow::showAllAnswers);
+    addCommand("NewImage16", &MainWindow::hideAllAnswers);
+    addCommand("NewImage13", &MainWindow::printPage);
+    addCommand("NewImage14", &MainWindow::enlargeText);
+    addCommand("NewImage15", &MainWindow::reduceText);
+    addCommand("NewImage17", &MainWindow::enterFullScreen);
+    addCommand("NewImage18", &MainWindow::leaveFullScreen);
+    addCommand("NewImage9", &MainWindow::minimise);
+    addCommand("NewImage8", &MainWindow::toggleMaximised);
+    addCommand("NewImage19", &MainWindow::toggleMaximised);
+    addCommand("NewImage7", &MainWindow::exitProgram);
+    // Commands whose windows another part of the program provides; until it
+    // does, the learner is told they are not there yet.
+    for (const char *name : {"NewImage6", "NewImage4", "NewImage2", "rjsj"})
+        addCommand(name, &MainWindow::notYetAvailable);
+    const auto grading = [this](const char *name, void (GradingCommands::*command)()) {
+        auto *action = new QAction(this);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, m_grading, command);
+    };
+    grading("NewImage12", &GradingCommands::submitChapter);
+    grading("NewImage11", &GradingCommands::answerAgain);
+    grading("NewImage20", &GradingCommands::openWrongQuestionBank);
+
+    // Every picture button triggers the action of its own name.
+    for (PictureButton *button : findChildren<PictureButton *>()) {
+        if (auto *action = findChild<QAction *>(button->objectName(), Qt::FindDirectChildrenOnly))
+            connect(button, &QAbstractButton::clicked, action, &QAction::trigger);
+        else
+            qCWarning(lcMain) << "no command for button" << button->objectName();
+    }
+    connect(m_pageToolbar->largerTextButton(), &QPushButton::clicked, this,
+            &MainWindow::enlargeText);
+    connect(m_pageToolbar->smallerTextButton(), &QPushButton::clicked, this,
+            &MainWindow::reduceText);
+    connect(m_titleStrip, &TitleStrip::maximiseToggleRequested, this, &MainWindow::toggleMaximised);
+}
+
+void MainWindow::setCommand(const char *actionName, std::function<void()> command) {
+    auto *action = findChild<QAction *>(QLatin1String(actionName), Qt::FindDirectChildrenOnly);
+    Q_ASSERT(action);
+    disconnect(action, &QAction::triggered, nullptr, nullptr);
+    connect(action, &QAction::triggered, this, std::move(command));
+}
+
+void MainWindow::notYetAvailable() {
+    inform(QStringLiteral("该功能尚未开放，敬请期待。"), true);
+}
+
+void MainWindow::readBankHeader() {
     try {
         const BankQueries queries(m_bank.database());
         const std::optional<Subject> subject = queries.subject();
@@ -188,7 +245,7 @@ void MainWindow::formCreate() {
             return;
         }
         QLabel *label4 = m_titleStrip->subjectIdLabel();
-        label4->setText(label4->text() + QStringLiteral("  ") + subject->id);
+        label4->setText(QStringLiteral("  ") + subject->id);
         m_program.subjectName = subject->name;
         m_program.updateInfoUrl = m_config.updateInfoUrl(subject->name);
         if (const std::optional<QString> count = queries.questionCount())
@@ -200,10 +257,24 @@ void MainWindow::formCreate() {
     }
 }
 
-void MainWindow::formShow() {
-    m_state.fullScreenMark = 0;
-    m_state.examRunningMark = 0;
-    m_state.layoutMark = m_pageToolbar->gradingButton()->x();
+void MainWindow::reloadBank() {
+    m_bankOpened = m_bank.open();
+    m_statusPanels[0]->setText(countPrefix + QStringLiteral("XXX"));
+    if (m_bankOpened)
+        readBankHeader();
+    else
+        inform(m_bank.problem());
+    m_session.setViewMode(ViewMode::ChapterPractice);
+    setViewCaption(ViewMode::ChapterPractice);
+    m_session.setCurrentTreeId({});
+    m_session.setKeepPage(false);
+    refreshTree();
+    activate();
+}
+
+void MainWindow::refreshTree() {
+    m_session.shown();
+    m_session.setLayoutMark(m_pageToolbar->gradingButton()->x());
     m_statusPanels[2]->setText(
         QStringLiteral("现在的日期和时间是： ") +
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
@@ -212,23 +283,21 @@ void MainWindow::formShow() {
 
 void MainWindow::rebuildTree() {
     m_tree->clear();
+    if (!m_bankOpened)
+        return;
     NavigationTree navigation;
     QString failure;
     try {
-        buildNavigationTree(BankQueries(m_bank.database()), viewModeForCaption(viewCaption()),
-                            navigation);
+        buildNavigationTree(BankQueries(m_bank.database()), m_session.viewMode(), navigation);
     } catch (const StoreError &error) {
         qCWarning(lcMain) << "tree read failed:" << error.message();
         failure = error.driverText();
     }
     int position = 0;
     addNodes(nullptr, navigation.roots, position);
-    // Positions past the last node keep older entries; they are never read.
-    if (m_state.nodeIds.size() < navigation.nodeIds.size())
-        m_state.nodeIds.resize(navigation.nodeIds.size());
-    std::copy(navigation.nodeIds.cbegin(), navigation.nodeIds.cend(), m_state.nodeIds.begin());
-    if (!failure.isEmpty() && m_bankOpened)
-        inform(QStringLiteral("读取题库目录时出错：%1").arg(failure));
+    m_session.takeNodeIds(navigation.nodeIds);
+    if (!failure.isEmpty())
+        inform(QStringLiteral("读取题库目录时出错，目录可能不完整：%1").arg(failure));
 }
 
 void MainWindow::addNodes(QTreeWidgetItem *parent, const QList<NavigationNode> &nodes,
@@ -250,114 +319,141 @@ QTreeWidgetItem *MainWindow::nodeAt(int position) const {
     return nullptr;
 }
 
-void MainWindow::formActivate() {
-    if (m_state.keepPage != 0) {
-        m_state.keepPage = 0;
+void MainWindow::activate() {
+    switch (m_session.activate(m_pageToolbar->gradingButton()->x())) {
+    case BrowseSession::Activation::KeepPage:
+    case BrowseSession::Activation::LayoutChanged:
         return;
+    case BrowseSession::Activation::ShowFirstChapter:
+        break;
     }
-    if (m_pageToolbar->gradingButton()->x() != m_state.layoutMark)
-        return;
     m_inActivation = true;
     m_tree->expandAll();
     if (QTreeWidgetItem *first = nodeAt(firstChapterPosition)) {
         m_tree->setCurrentItem(first);
-        treeView1Click();
+        showSelectedNode();
     } else {
         qCInfo(lcMain) << "the tree has no node at position" << firstChapterPosition;
     }
-    m_state.zoomLevel = startZoomLevel;
+    m_session.zoomLevel() = startZoomLevel;
     m_inActivation = false;
-    m_state.keepPage = 0;
+    m_session.setKeepPage(false);
 }
 
-void MainWindow::treeView1Click() {
+void MainWindow::activatedAgain() {
+    if (std::exchange(m_skipNextActivation, false))
+        return;
+    activate();
+}
+
+void MainWindow::showSelectedNode() {
     QTreeWidgetItem *node = m_tree->currentItem();
     if (!node)
         return;
-    const int level = node->data(0, levelRole).toInt();
-    const bool hasChildren = node->childCount() > 0;
-    if (!hasChildren && level == 2) {
-        inform(QStringLiteral("本章节无试题!"));
+    const BrowseSession::NodeKind kind =
+        BrowseSession::kindOfNode(node->data(0, levelRole).toInt(), node->childCount() > 0);
+    if (kind == BrowseSession::NodeKind::SectionWithoutChapters) {
+        inform(QStringLiteral("本章节无试题!"), true);
         return;
     }
-    m_state.interceptArmed = 0;
-    m_pageToolbar->button(QStringLiteral("NewImage16"))->hide();
-    m_pageToolbar->button(QStringLiteral("NewImage10"))->show();
-    m_state.numbering.reset();
-    if (!hasChildren && level == 3)
-        showChapterPage(node);
-    m_state.interceptArmed = 1;
+    resetAnswerButtons();
+    m_session.numbering().reset();
+    if (kind == BrowseSession::NodeKind::Chapter)
+        showChapter(m_session.chapterAt(node->data(0, positionRole).toInt()));
+    else
+        m_session.setInterceptArmed(true);
 }
 
-void MainWindow::showChapterPage(QTreeWidgetItem *node) {
-    const RowId treeId = m_state.nodeIds.value(node->data(0, positionRole).toInt());
-    const ChapterPage page =
-        composeChapterPage(BankQueries(m_bank.database()), treeId,
-                           viewModeForCaption(viewCaption()), m_state.numbering);
+void MainWindow::rebuildPage() {
+    bool numeric = false;
+    const RowId shown = m_session.currentTreeId().toLongLong(&numeric);
+    if (!numeric)
+        return;
+    m_session.numbering().reset();
+    showChapter(shown);
+}
+
+void MainWindow::informOnce(bool &told, const QString &text) {
+    if (!std::exchange(told, true))
+        inform(text);
+}
+
+void MainWindow::showChapter(RowId treeId) {
+    m_session.setInterceptArmed(false);
+    const ChapterPage page = composeChapterPage(BankQueries(m_bank.database()), treeId,
+                                                m_session.viewMode(), m_session.numbering());
     if (!page.treeId.isEmpty()) {
         m_pageToolbar->chapterLabel()->setText(page.chapterName);
-        m_state.currentTreeId = page.treeId;
+        m_session.setCurrentTreeId(page.treeId);
     }
-    if (m_presenter->show(page.fragments) == ShowResult::TemplateMissing) {
-        if (!std::exchange(m_templateMissingTold, true))
-            inform(
-                QStringLiteral("找不到试题页面模板 yk.html，无法显示试题。请重新安装 Velkora。"));
+    switch (m_presenter->show(page.fragments)) {
+    case ShowResult::TemplateMissing:
+        informOnce(
+            m_templateMissingTold,
+            QStringLiteral("找不到试题页面模板 yk.html，无法显示试题。请重新安装 Velkora。"));
+        break;
+    case ShowResult::LoadFailed:
+        informOnce(m_templateFailedTold,
+                   QStringLiteral("试题页面模板 yk.html 没有打开，试题无法显示。请关闭 Velkora "
+                                  "后重新启动；仍不行时请重新安装。"));
+        break;
+    case ShowResult::TemplateDamaged:
+        informOnce(
+            m_templateDamagedTold,
+            QStringLiteral("试题页面模板 yk.html 已损坏：“显示答案”“收藏本题”等按钮无法使用。"
+                           "请重新安装 Velkora。"));
+        break;
+    case ShowResult::Shown:
+    case ShowResult::Superseded:
+        break;
     }
+    m_session.setInterceptArmed(true);
 }
 
-bool MainWindow::webBrowser1BeforeNavigate2(const QUrl &url) {
-    if (m_state.interceptArmed == 0)
+bool MainWindow::handleNavigation(const QUrl &url) {
+    const BrowseSession::NavigationVerdict verdict = m_session.handleNavigation(url);
+    if (verdict.allow)
         return true;
-    m_state.keepPage = 1;
     // The page view is inside its navigation callback now and cannot load
     // another page until it returns, so the commands run right after it.
-    const QString address = url.toString();
     QMetaObject::invokeMethod(
         this,
-        [this, address] {
-            if (address.contains(QLatin1String("ctfk")))
-                showErrorReport(address);
-            if (address.contains(QLatin1String("scbt")))
-                toggleFavourite(address);
+        [this, verdict] {
+            if (verdict.reportQuestion)
+                showErrorReport(*verdict.reportQuestion);
+            if (verdict.favouriteQuestion)
+                toggleFavourite(*verdict.favouriteQuestion);
         },
         Qt::QueuedConnection);
     return false;
 }
 
-namespace {
-// "http://scbt" + id + "/": the id without the first 11 characters and the last.
-RowId questionIdOf(const QString &address) {
-    return address.mid(11).chopped(1).toLongLong();
-}
-} // namespace
-
-void MainWindow::toggleFavourite(const QString &address) {
-    const RowId id = questionIdOf(address);
+void MainWindow::toggleFavourite(RowId questionId) {
     std::optional<bool> favourite;
     try {
-        favourite = FlagStore(m_bank.database()).toggleFavourite(id);
+        favourite = FlagStore(m_bank.database()).toggleFavourite(questionId);
     } catch (const StoreError &error) {
         qCWarning(lcMain) << "favourite not stored:" << error.message();
         inform(QStringLiteral("收藏没有保存：%1").arg(error.driverText()));
         return;
     }
     if (!favourite) {
-        qCWarning(lcMain) << "no question" << id << "to mark as favourite";
+        qCWarning(lcMain) << "no question" << questionId << "to mark as favourite";
         return;
     }
     inform(*favourite ? QStringLiteral("收藏成功！") : QStringLiteral("取消收藏！"));
-    if (viewCaption() == captions::favourites)
-        newImage1Click();
+    if (m_session.viewMode() == ViewMode::Favourites)
+        openFavourites();
 }
 
-void MainWindow::showErrorReport(const QString &address) {
+void MainWindow::showErrorReport(RowId questionId) {
     m_errorReport->clearForReport();
     m_errorReport->show();
     m_errorReport->raise();
     ReportPreview preview;
     try {
-        preview = composeReportPreview(BankQueries(m_bank.database()), questionIdOf(address),
-                                       m_state.numbering);
+        preview =
+            composeReportPreview(BankQueries(m_bank.database()), questionId, m_session.numbering());
     } catch (const StoreError &error) {
         qCWarning(lcMain) << "error-report preview cut short:" << error.message();
     }
@@ -368,35 +464,35 @@ void MainWindow::showErrorReport(const QString &address) {
     PagePresenter(*m_errorReport->pageView(), m_folder.templatePath()).show(preview.fragments);
 }
 
-void MainWindow::setPageButtonVisible(const char *name, bool visible) {
-    m_pageToolbar->button(QLatin1String(name))->setVisible(visible);
+void MainWindow::resetAnswerButtons() {
+    m_pageToolbar->hideAllButton()->hide();
+    m_pageToolbar->showAllButton()->show();
 }
 
-void MainWindow::bringPageToolbarBack() {
-    if (m_pageToolbar->gradingButton()->x() != m_state.layoutMark)
+void MainWindow::prepareViewEntry() {
+    m_session.setKeepPage(false);
+    resetAnswerButtons();
+    // Undo a full-screen display, so that the activation finds the page
+    // toolbar at its mark and builds the first page.
+    if (m_pageToolbar->gradingButton()->x() != m_session.layoutMark())
         m_pageToolbar->shiftMarkedControls(-m_tree->width());
-}
-
-void MainWindow::showPageCommands() {
-    for (const char *name : {"NewImage10", "NewImage11", "NewImage12"})
-        setPageButtonVisible(name, true);
+    m_pageToolbar->answerAgainButton()->show();
+    m_pageToolbar->submitButton()->show();
     m_panel2->show();
 }
 
-void MainWindow::gjstClick() {
-    m_state.keepPage = 0;
-    setPageButtonVisible("NewImage16", false);
-    setPageButtonVisible("NewImage10", true);
-    bringPageToolbarBack();
-    showPageCommands();
-    setViewCaption(captions::chapterPractice);
-    formShow();
-    formActivate();
+void MainWindow::returnToChapterPractice() {
+    prepareViewEntry();
+    m_session.setViewMode(ViewMode::ChapterPractice);
+    setViewCaption(ViewMode::ChapterPractice);
+    refreshTree();
+    activate();
+    m_pageToolbar->gradingButton()->show();
     m_tree->expandAll();
 }
 
-void MainWindow::newImage1Click() {
-    m_state.keepPage = 0;
+void MainWindow::openFavourites() {
+    m_session.setKeepPage(false);
     bool any = false;
     try {
         any = BankQueries(m_bank.database()).anyQuestionFlagged(ViewMode::Favourites);
@@ -407,32 +503,38 @@ void MainWindow::newImage1Click() {
         inform(QStringLiteral("您没有收藏试题！"), true);
         return;
     }
-    enterMarkedView(ViewMode::Favourites);
+    enterView(ViewMode::Favourites);
 }
 
-void MainWindow::enterMarkedView(ViewMode mode) {
-    setPageButtonVisible("NewImage16", false);
-    setPageButtonVisible("NewImage10", true);
-    bringPageToolbarBack();
-    showPageCommands();
-    m_state.interceptArmed = 0;
-    setViewCaption(mode == ViewMode::Favourites ? captions::favourites : captions::wrongQuestions);
+void MainWindow::enterView(ViewMode mode) {
+    if (mode == ViewMode::ChapterPractice) {
+        returnToChapterPractice();
+        return;
+    }
+    prepareViewEntry();
+    m_session.setInterceptArmed(false);
+    m_session.setViewMode(mode);
+    setViewCaption(mode);
     m_pageToolbar->gradingButton()->hide();
     try {
         FlagStore(m_bank.database()).markChapters(mode);
     } catch (const StoreError &error) {
         qCWarning(lcMain) << "chapters of the view not marked:" << error.message();
     }
-    formShow();
-    formActivate();
+    refreshTree();
+    activate();
     m_tree->expandAll();
-    m_state.interceptArmed = 1;
+    m_session.setInterceptArmed(true);
+}
+
+PageView &MainWindow::page() {
+    return *m_pageView;
 }
 
 void MainWindow::pressAnswerButtons(bool show) {
-    setPageButtonVisible("NewImage10", !show);
-    setPageButtonVisible("NewImage16", show);
-    m_state.interceptArmed = 0;
+    m_pageToolbar->showAllButton()->setVisible(!show);
+    m_pageToolbar->hideAllButton()->setVisible(show);
+    m_session.setInterceptArmed(false);
     // Every answer button that still reads the other way, in question-number order.
     m_pageView->runScript(
         QStringLiteral(
@@ -441,23 +543,23 @@ void MainWindow::pressAnswerButtons(bool show) {
             "parseInt(y.id.substring(2),10);});"
             "for(var i=0;i<b.length;i++){if(b[i].value=='%1')b[i].click();}")
             .arg(show ? QStringLiteral("显示答案") : QStringLiteral("隐藏答案")));
-    m_state.interceptArmed = 1;
+    m_session.setInterceptArmed(true);
 }
 
-void MainWindow::newImage10Click() {
+void MainWindow::showAllAnswers() {
     pressAnswerButtons(true);
 }
 
-void MainWindow::newImage16Click() {
+void MainWindow::hideAllAnswers() {
     pressAnswerButtons(false);
 }
 
-void MainWindow::newImage13Click() {
+void MainWindow::printPage() {
     if (m_pageView->url().isEmpty()) {
         inform(QStringLiteral("Print is Disabled!"), true);
         return;
     }
-    m_state.keepPage = 1; // the print dialog stands in front of the window
+    m_session.setKeepPage(true); // the print dialog stands in front of the window
     QPrinter printer(QPrinter::HighResolution);
     if (!m_choosePrinter(printer))
         return;
@@ -475,52 +577,49 @@ void MainWindow::newImage13Click() {
 }
 
 void MainWindow::changeTextSize(TextSizeStep (*step)(int &zoomLevel)) {
-    m_state.interceptArmed = 0;
-    const TextSizeStep result = step(m_state.zoomLevel);
+    m_session.setInterceptArmed(false);
+    const TextSizeStep result = step(m_session.zoomLevel());
     if (!result.bodyPixels)
         inform(result.message, true);
     else if (!m_pageView->setBodyFontSize(*result.bodyPixels))
         qCWarning(lcMain) << "page took no text size";
-    m_state.interceptArmed = 1;
+    m_session.setInterceptArmed(true);
 }
 
-void MainWindow::speedButton2Click() {
+void MainWindow::enlargeText() {
     changeTextSize(largerText);
 }
 
-void MainWindow::speedButton3Click() {
+void MainWindow::reduceText() {
     changeTextSize(smallerText);
 }
 
-void MainWindow::newImage17Click() {
+void MainWindow::enterFullScreen() {
     m_mainToolbar->hide();
     m_panel2->hide();
     m_titleStrip->hide();
-    setPageButtonVisible("NewImage18", true);
-    setPageButtonVisible("NewImage17", false);
-    if (isMaximized()) {
-        m_state.fullScreenMark = 1;
-    } else {
-        m_state.fullScreenMark = 0;
-        image6Click();
-    }
+    m_pageToolbar->windowButton()->show();
+    m_pageToolbar->fullScreenButton()->hide();
+    m_session.setFullScreenFromMaximised(isMaximized());
+    if (!isMaximized())
+        toggleMaximised();
 }
 
-void MainWindow::newImage18Click() {
-    setPageButtonVisible("NewImage17", true);
-    setPageButtonVisible("NewImage18", false);
+void MainWindow::leaveFullScreen() {
+    m_pageToolbar->fullScreenButton()->show();
+    m_pageToolbar->windowButton()->hide();
     m_mainToolbar->show();
     m_panel2->show();
     m_titleStrip->show();
-    if (m_state.fullScreenMark != 1)
-        image6Click();
+    if (!m_session.fullScreenFromMaximised())
+        toggleMaximised();
 }
 
-void MainWindow::image4Click() {
+void MainWindow::minimise() {
     showMinimized();
 }
 
-void MainWindow::image6Click() {
+void MainWindow::toggleMaximised() {
     QLabel *label1 = m_pageToolbar->chapterLabel();
     QWidget *controls[] = {label1, m_pageToolbar->gradingButton(),
                            m_pageToolbar->largerTextButton(), m_pageToolbar->smallerTextButton()};
@@ -533,7 +632,7 @@ void MainWindow::image6Click() {
         std::copy(std::begin(design), std::end(design), lefts);
     } else {
         showMaximized();
-        const int s = screen() ? screen()->geometry().width() : width();
+        const int s = availableArea(this).width();
         const int maximised[] = {s - 900, s - 560, s - 460, s - 400};
         std::copy(std::begin(maximised), std::end(maximised), lefts);
     }
@@ -541,8 +640,8 @@ void MainWindow::image6Click() {
         controls[i]->move(lefts[i], controls[i]->y());
 }
 
-void MainWindow::tcxtClick() {
-    m_state.keepPage = 1; // Cancel must leave the page as it is
+void MainWindow::exitProgram() {
+    m_session.setKeepPage(true); // Cancel must leave the page as it is
     if (!m_messages.ask(QStringLiteral("确定退出系统？"), QStringLiteral("提示"),
                         Messages::Choice::OkCancel))
         return;
@@ -563,48 +662,21 @@ void MainWindow::closeEvent(QCloseEvent *event) {
     QWidget::closeEvent(event);
 }
 
-void MainWindow::connectCommands() {
-    auto on = [this](PictureButton *button, void (MainWindow::*command)()) {
-        connect(button, &PictureButton::clicked, this, command);
-    };
-    on(m_mainToolbar->button(QStringLiteral("gjst")), &MainWindow::gjstClick);
-    on(m_mainToolbar->button(QStringLiteral("NewImage1")), &MainWindow::newImage1Click);
-    on(m_pageToolbar->button(QStringLiteral("NewImage10")), &MainWindow::newImage10Click);
-    on(m_pageToolbar->button(QStringLiteral("NewImage16")), &MainWindow::newImage16Click);
-    on(m_pageToolbar->button(QStringLiteral("NewImage13")), &MainWindow::newImage13Click);
-    on(m_pageToolbar->button(QStringLiteral("NewImage14")), &MainWindow::speedButton2Click);
-    on(m_pageToolbar->button(QStringLiteral("NewImage15")), &MainWindow::speedButton3Click);
-    on(m_pageToolbar->button(QStringLiteral("NewImage17")), &MainWindow::newImage17Click);
-    on(m_pageToolbar->button(QStringLiteral("NewImage18")), &MainWindow::newImage18Click);
-    connect(m_pageToolbar->largerTextButton(), &QPushButton::clicked, this,
-            &MainWindow::speedButton2Click);
-    connect(m_pageToolbar->smallerTextButton(), &QPushButton::clicked, this,
-            &MainWindow::speedButton3Click);
-    connect(m_titleStrip, &TitleStrip::minimiseRequested, this, &MainWindow::image4Click);
-    connect(m_titleStrip, &TitleStrip::maximiseToggleRequested, this, &MainWindow::image6Click);
-    connect(m_titleStrip, &TitleStrip::closeRequested, this, &MainWindow::tcxtClick);
-}
-
-QString MainWindow::viewCaption() const {
+QString MainWindow::panelCaption() const {
     return m_panel6->property("caption").toString();
 }
 
-void MainWindow::setViewCaption(const QString &caption) {
+void MainWindow::setViewCaption(ViewMode mode) {
+    const QString caption = viewCaption(mode);
     m_panel6->setProperty("caption", caption);
     m_label3->setText(caption);
-}
-
-void MainWindow::activatedAgain() {
-    if (std::exchange(m_skipNextActivation, false))
-        return;
-    formActivate();
 }
 
 void MainWindow::inform(const QString &text, bool keepPageAfter) {
     if (m_inActivation)
         m_skipNextActivation = true;
     if (keepPageAfter)
-        m_state.keepPage = 1;
+        m_session.setKeepPage(true);
     m_messages.inform(text);
 }
 

@@ -14,7 +14,7 @@ struct Placement {
     int left;
     bool visible;
 };
-constexpr Placement buttons[] = {
+constexpr Placement placements[] = {
     {"NewImage10", 12, true},  {"NewImage16", 12, false}, {"NewImage11", 120, true},
     {"NewImage12", 228, true}, {"NewImage13", 336, true}, {"NewImage14", 444, true},
     {"NewImage15", 552, true}, {"NewImage17", 660, true}, {"NewImage18", 660, false},
@@ -26,11 +26,12 @@ PageToolbar::PageToolbar(const PictureButton::Resolver &resolver, QWidget *paren
     : QFrame(parent), m_background(resolver(QStringLiteral("mv/page-toolbar.bmp"))) {
     setObjectName(QStringLiteral("Panel4"));
     setFixedHeight(toolbarHeight);
-    for (const Placement &p : buttons) {
+    for (const Placement &p : placements) {
         const QString name = QLatin1String(p.name);
         PictureButton *b = makePictureButton(name, resolver, this);
         b->move(p.left, 2);
         b->setVisible(p.visible);
+        m_buttons.append(b);
     }
     auto hidden = [this](auto *widget, const char *name, int left) {
         widget->setObjectName(QLatin1String(name));
@@ -42,10 +43,6 @@ PageToolbar::PageToolbar(const PictureButton::Resolver &resolver, QWidget *paren
     m_bitBtn1 = hidden(new QPushButton(QStringLiteral("提交"), this), "BitBtn1", 488);
     m_speedButton2 = hidden(new QPushButton(QStringLiteral("放大"), this), "SpeedButton2", 599);
     m_speedButton3 = hidden(new QPushButton(QStringLiteral("缩小"), this), "SpeedButton3", 657);
-}
-
-PictureButton *PageToolbar::button(const QString &objectName) const {
-    return findChild<PictureButton *>(objectName, Qt::FindDirectChildrenOnly);
 }
 
 void PageToolbar::shiftMarkedControls(int dx) {

@@ -17,7 +17,14 @@ class PageToolbar : public QFrame {
 public:
     PageToolbar(const PictureButton::Resolver &resolver, QWidget *parent = nullptr);
 
-    PictureButton *button(const QString &objectName) const;  // NewImage10 .. NewImage18
+    PictureButton *showAllButton() const { return m_buttons[0]; }     // NewImage10
+    PictureButton *hideAllButton() const { return m_buttons[1]; }     // NewImage16
+    PictureButton *answerAgainButton() const { return m_buttons[2]; } // NewImage11
+    PictureButton *submitButton() const { return m_buttons[3]; }      // NewImage12
+    PictureButton *fullScreenButton() const { return m_buttons[7]; }  // NewImage17
+    PictureButton *windowButton() const { return m_buttons[8]; }      // NewImage18
+    // NewImage10, NewImage16, NewImage11 .. NewImage15, NewImage17, NewImage18.
+    const QList<PictureButton *> &buttons() const { return m_buttons; }
     QLabel *chapterLabel() const { return m_label1; }        // Label1
     QPushButton *gradingButton() const { return m_bitBtn1; } // BitBtn1
     QPushButton *largerTextButton() const { return m_speedButton2; }
@@ -31,6 +38,7 @@ protected:
 
 private:
     QPixmap m_background;
+    QList<PictureButton *> m_buttons;
     QLabel *m_label1;
     QPushButton *m_bitBtn1;
     QPushButton *m_speedButton2;

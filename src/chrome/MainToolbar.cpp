@@ -31,8 +31,4 @@ MainToolbar::MainToolbar(const PictureButton::Resolver &resolver, QWidget *paren
     row->addWidget(banner, 1);
 }
 
-PictureButton *MainToolbar::button(const QString &objectName) const {
-    return findChild<PictureButton *>(objectName, Qt::FindDirectChildrenOnly);
-}
-
 } // namespace velkora

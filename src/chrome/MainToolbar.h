@@ -13,7 +13,6 @@ public:
     MainToolbar(const PictureButton::Resolver &resolver, QWidget *parent = nullptr);
 
     // The button of that object name ("gjst", "NewImage1", ...).
-    PictureButton *button(const QString &objectName) const;
     static const QStringList &buttonNames();
 };
 

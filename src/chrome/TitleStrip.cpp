@@ -35,10 +35,6 @@ TitleStrip::TitleStrip(const PictureButton::Resolver &resolver, QWidget *parent)
     m_label2 = new QLabel(QStringLiteral("职业病"), this);
     m_label2->setObjectName(QStringLiteral("Label2"));
     m_label2->hide();
-    connect(m_minimise, &PictureButton::clicked, this, &TitleStrip::minimiseRequested);
-    connect(m_maximise, &PictureButton::clicked, this, &TitleStrip::maximiseToggleRequested);
-    connect(m_restore, &PictureButton::clicked, this, &TitleStrip::maximiseToggleRequested);
-    connect(m_close, &PictureButton::clicked, this, &TitleStrip::closeRequested);
 }
 
 void TitleStrip::showMaximised(bool maximised) {

@@ -27,9 +27,8 @@ public:
     void showMaximised(bool maximised);
 
 signals:
-    void minimiseRequested();
+    // A double click on the strip.
     void maximiseToggleRequested();
-    void closeRequested();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -2,87 +2,80 @@
 
 #include "app/Messages.h"
 #include "app/ProgramFolder.h"
-#include "browse/MainWindow.h"
-#include "browse/PageToolbar.h"
+#include "grading/BrowseSide.h"
 #include "grading/ChapterSubmission.h"
 #include "grading/ScoreWindow.h"
 #include "grading/WrongQuestionBank.h"
 #include "grading/WrongQuestionsWindow.h"
-#include "page/WebPageView.h"
 #include "store/BankConnection.h"
 #include "store/BankQueries.h"
 #include "store/StoreError.h"
 
 #include <QLoggingCategory>
-#include <QTreeWidget>
 
 namespace velkora {
 
 Q_LOGGING_CATEGORY(lcCommands, "velkora.grading")
 
-GradingCommands::GradingCommands(MainWindow &window)
-    : m_window(window), m_runWindow([](QDialog &dialog) { dialog.exec(); }) {}
+GradingCommands::GradingCommands(BrowseSide &browse, BankConnection &bank, Messages &messages,
+                                 const ProgramFolder &folder, QWidget *window)
+    : QObject(window), m_browse(browse), m_bank(bank), m_messages(messages), m_folder(folder),
+      m_window(window), m_runWindow([](QDialog &dialog) { dialog.exec(); }) {}
 
-void GradingCommands::setPageButtonVisible(const char *name, bool visible) {
-    m_window.pageToolbar()->button(QLatin1String(name))->setVisible(visible);
-}
-
-void GradingCommands::bitBtn1Click() {
-    MainWindowState &state = m_window.state();
-    const int armedBefore = state.interceptArmed;
-    state.keepPage = 1;
-    state.interceptArmed = 0;
-    ChapterSubmission submission(m_window.bank().database(), *m_window.pageView());
-    if (submission.submit(state.currentTreeId, viewModeForCaption(m_window.viewCaption())) !=
+void GradingCommands::submitChapter() {
+    const bool armedBefore = m_browse.interceptArmed();
+    m_browse.keepPage();
+    m_browse.setInterceptArmed(false);
+    ChapterSubmission submission(m_bank.database(), m_browse.page());
+    if (submission.submit(m_browse.currentChapter(), m_browse.viewMode()) !=
         SubmitOutcome::Recorded) {
         // The page stays as it was, its in-page commands working as before.
-        state.interceptArmed = armedBefore;
+        m_browse.setInterceptArmed(armedBefore);
         return;
     }
-    button1Click();
+    showScoreAndAskToKeep();
 }
 
-void GradingCommands::button1Click() {
-    const ProgramFolder &folder = m_window.folder();
+void GradingCommands::showScoreAndAskToKeep() {
     {
         ScoreWindow score(
-            m_window.bank().database(), folder.templatePath(),
-            [&folder](const QString &name) { return folder.path(name); }, &m_window);
+            m_bank.database(), m_folder.templatePath(),
+            [this](const QString &name) { return m_folder.path(name); }, m_window);
         // With the report up, the page behind shows every answer.
-        QObject::connect(&score, &ScoreWindow::reportShown, &m_window,
-                         [this] { m_window.newImage10Click(); });
+        connect(&score, &ScoreWindow::reportShown, this, [this] { m_browse.showAllAnswers(); });
         m_runWindow(score);
     }
-    if (m_window.viewCaption() == captions::wrongQuestions)
+    // Closed before its report was built, the score window never showed the
+    // answers, which is what arms the page's commands again.
+    m_browse.setInterceptArmed(true);
+    if (m_browse.viewMode() == ViewMode::WrongQuestions)
         return;
-    m_window.state().keepPage = 1; // the graded page stays behind the question
-    if (m_window.messages().ask(QStringLiteral("您是否把这次的错题放到错题题库中？"),
-                                QStringLiteral("提示"), Messages::Choice::YesNo))
+    m_browse.keepPage(); // the graded page stays behind the question
+    if (m_messages.ask(QStringLiteral("您是否把这次的错题放到错题题库中？"), QStringLiteral("提示"),
+                       Messages::Choice::YesNo))
         return;
     try {
-        WrongQuestionBank(m_window.bank().database()).forgetLatest();
+        WrongQuestionBank(m_bank.database()).forgetLatest();
     } catch (const StoreError &error) {
         qCWarning(lcCommands) << "latest wrong questions not taken out:" << error.message();
     }
 }
 
-void GradingCommands::newImage11Click() {
-    m_window.state().keepPage = 1; // Cancel must leave the answers as they are
-    if (!m_window.messages().ask(QStringLiteral("重新答题会清除当前所选的答案，是否继续？"),
-                                 QStringLiteral("提示"), Messages::Choice::OkCancel))
+void GradingCommands::answerAgain() {
+    m_browse.keepPage(); // Cancel must leave the answers as they are
+    if (!m_messages.ask(QStringLiteral("重新答题会清除当前所选的答案，是否继续？"),
+                        QStringLiteral("提示"), Messages::Choice::OkCancel))
         return;
-    setPageButtonVisible("NewImage16", false);
-    setPageButtonVisible("NewImage10", true);
-    m_window.treeView1Click();
+    emit answerButtonsReset();
+    m_browse.rebuildPage();
 }
 
-void GradingCommands::newImage20Click() {
-    const QSqlDatabase db = m_window.bank().database();
+void GradingCommands::openWrongQuestionBank() {
+    const QSqlDatabase db = m_bank.database();
     {
-        WrongQuestionsWindow list(db, &m_window);
+        WrongQuestionsWindow list(db, m_window);
         m_runWindow(list);
     }
-    m_window.state().keepPage = 0;
     bool any = false;
     try {
         any = BankQueries(db).anyQuestionFlagged(ViewMode::WrongQuestions);
@@ -90,10 +83,11 @@ void GradingCommands::newImage20Click() {
         qCWarning(lcCommands) << "wrong-question bank not read:" << error.message();
     }
     if (!any) {
-        m_window.inform(QStringLiteral("您没有错题！"), true);
+        m_browse.keepPage(); // nothing changes: the view and its page stay
+        m_messages.inform(QStringLiteral("您没有错题！"));
         return;
     }
-    m_window.enterMarkedView(ViewMode::WrongQuestions);
+    m_browse.enterView(ViewMode::WrongQuestions);
 }
 
 } // namespace velkora

@@ -1,35 +1,47 @@
 #pragma once
 
-#include <QString>
+#include <QObject>
 #include <functional>
 
 class QDialog;
+class QWidget;
 
 namespace velkora {
 
-class MainWindow;
+class BankConnection;
+class BrowseSide;
+class Messages;
+class ProgramFolder;
 
 // The main window's commands of self-testing: submit and grade the chapter
 // page, answer it again, and the wrong-question bank with its view.
-class GradingCommands {
+class GradingCommands : public QObject {
+    Q_OBJECT
 public:
     // Runs one of the commands' windows; modal by default. Tests run them
     // without blocking to look inside.
     using WindowRunner = std::function<void(QDialog &)>;
 
-    explicit GradingCommands(MainWindow &window);
+    GradingCommands(BrowseSide &browse, BankConnection &bank, Messages &messages,
+                    const ProgramFolder &folder, QWidget *window);
 
-    void bitBtn1Click();    // submit: grade and record the page, then the score
-    void button1Click();    // the score window, then the question about the bank
-    void newImage11Click(); // answer the page again
-    void newImage20Click(); // the wrong-question bank and its view
+    void submitChapter();         // grade and record the page, then the score
+    void showScoreAndAskToKeep(); // the score window, then the question about the bank
+    void answerAgain();           // the page once more, without the learner's marks
+    void openWrongQuestionBank(); // the list of wrong questions, then their view
 
     void setWindowRunner(WindowRunner runner) { m_runWindow = std::move(runner); }
 
-private:
-    void setPageButtonVisible(const char *name, bool visible);
+signals:
+    // The answer buttons of the page toolbar go back to "show all".
+    void answerButtonsReset();
 
-    MainWindow &m_window;
+private:
+    BrowseSide &m_browse;
+    BankConnection &m_bank;
+    Messages &m_messages;
+    const ProgramFolder &m_folder;
+    QWidget *m_window;
     WindowRunner m_runWindow;
 };
 

@@ -27,12 +27,16 @@ ShowResult PagePresenter::show(const QStringList &fragments, int textZoom) {
         qCWarning(lcPage) << "page template did not load:" << m_templatePath;
         return ShowResult::LoadFailed;
     }
+    const bool complete = m_view.definesFunctions(m_requiredFunctions);
+    if (!complete)
+        qCWarning(lcPage) << "page template" << m_templatePath << "lacks one of"
+                          << m_requiredFunctions;
     if (!m_view.appendHtml(fragments))
         qCWarning(lcPage) << "page did not take its" << fragments.size() << "fragments";
     if (generation != m_generation)
         return ShowResult::Superseded;
     m_view.setTextZoom(textZoom);
-    return ShowResult::Shown;
+    return complete ? ShowResult::Shown : ShowResult::TemplateDamaged;
 }
 
 } // namespace velkora

@@ -7,7 +7,9 @@ namespace velkora {
 
 class PageView;
 
-enum class ShowResult { Shown, TemplateMissing, LoadFailed, Superseded };
+// TemplateDamaged: the page is shown, but its template lacks script
+// functions the page's buttons call.
+enum class ShowResult { Shown, TemplateMissing, LoadFailed, TemplateDamaged, Superseded };
 
 // Puts a composed page into a view: template first, then all fragments in
 // one go, then the text zoom. A page shown while an earlier one is still
@@ -18,10 +20,13 @@ public:
 
     ShowResult show(const QStringList &fragments, int textZoom = 1);
     QString templatePath() const { return m_templatePath; }
+    // Script functions the template must define for the pages shown here.
+    void setRequiredFunctions(const QStringList &names) { m_requiredFunctions = names; }
 
 private:
     PageView &m_view;
     QString m_templatePath;
+    QStringList m_requiredFunctions;
     quint64 m_generation = 0;
 };
 

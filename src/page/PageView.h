@@ -36,6 +36,9 @@ public:
     virtual QList<ControlState> controls() = 0;
     virtual bool setElementColor(const QString &elementId, const QString &color) = 0;
     virtual bool setBodyFontSize(int pixels) = 0;
+    // True when the page's scripts define every function named; an empty
+    // list is always defined.
+    virtual bool definesFunctions(const QStringList &names) = 0;
     // Checks the controls `checkedIds` and gives each drop-down of
     // `selections` (id, value) its value, in one call. False when the page
     // could not run it; ids missing from the page are skipped.

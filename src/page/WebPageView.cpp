@@ -32,9 +32,37 @@ InterceptingPage::InterceptingPage(QObject *parent) : QWebEnginePage(parent) {
     QWebEngineSettings *s = settings();
     s->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
     s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
-    s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    // Pictures of the program folder still load; page scripts cannot read files.
+    s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
     s->setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
     s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+    // A child, so that it outlives the page it serves.
+    setUrlRequestInterceptor(new OfflineInterceptor(this));
+}
+
+void OfflineInterceptor::interceptRequest(QWebEngineUrlRequestInfo &info) {
+    // Pages are local; nothing they hold may reach the network.
+    static const QStringList local = {QStringLiteral("file"), QStringLiteral("data"),
+                                      QStringLiteral("qrc"), QStringLiteral("blob")};
+    if (!local.contains(info.requestUrl().scheme())) {
+        qCInfo(lcView) << "blocked a page request to" << info.requestUrl().toDisplayString();
+        info.block(true);
+    }
+}
+
+bool InterceptingPage::javaScriptConfirm(const QUrl &, const QString &message) {
+    qCInfo(lcView) << "page asked, answered no:" << message;
+    return false;
+}
+
+void InterceptingPage::javaScriptAlert(const QUrl &, const QString &message) {
+    qCInfo(lcView) << "page alert, not shown:" << message;
+}
+
+bool InterceptingPage::javaScriptPrompt(const QUrl &, const QString &message, const QString &,
+                                        QString *) {
+    qCInfo(lcView) << "page prompt, not shown:" << message;
+    return false;
 }
 
 bool InterceptingPage::acceptNavigationRequest(const QUrl &url, NavigationType, bool isMainFrame) {
@@ -123,11 +151,31 @@ QVariant WebPageView::evaluate(const QString &script) {
 bool WebPageView::appendHtml(const QStringList &fragments) {
     const QByteArray json =
         QJsonDocument(QJsonArray::fromStringList(fragments)).toJson(QJsonDocument::Compact);
-    const QString script = QStringLiteral("(function(f){var b=document.body;if(!b)return -1;"
-                                          "for(var i=0;i<f.length;i++)"
-                                          "b.insertAdjacentHTML('beforeend',f[i]);"
-                                          "return f.length;})(") +
-                           QString::fromUtf8(json) + QStringLiteral(")");
+    // Bank texts carry markup, and their scripts must not run: a fragment
+    // that holds a script, a handler or a script address is parsed in a
+    // detached document first (where nothing runs or loads) and cleaned.
+    // Only the page's own buttons keep their onclick.
+    const QString script =
+        QStringLiteral(
+            "(function(f){var b=document.body;if(!b)return -1;"
+            "var risky=/<\\s*(script|iframe|object|embed|frame)|\\son[a-z]+\\s*=|javascript:/i;"
+            "var d=document.implementation.createHTMLDocument('');"
+            "for(var i=0;i<f.length;i++){"
+            "if(!risky.test(f[i])){b.insertAdjacentHTML('beforeend',f[i]);continue;}"
+            "d.body.innerHTML=f[i];var all=d.body.querySelectorAll('*');"
+            "for(var j=0;j<all.length;j++){var e=all[j];"
+            "if(/^(SCRIPT|IFRAME|OBJECT|EMBED|FRAME|FRAMESET)$/"
+            ".test(e.tagName)){e.remove();continue;}"
+            "var own=e.tagName=='INPUT'&&e.type=='button'&&/^torvane/.test(e.name||'');"
+            "for(var k=e.attributes.length-1;k>=0;k--){var "
+            "a=e.attributes[k],n=a.name.toLowerCase();"
+            "if((n.indexOf('on')==0&&!(own&&n=='onclick'))||"
+            "(/^(href|src|action|formaction|xlink:href)$/.test(n)&&/^\\s*javascript:/"
+            "i.test(a.value)))"
+            "e.removeAttribute(a.name);}}"
+            "while(d.body.firstChild)b.appendChild(document.adoptNode(d.body.firstChild));}"
+            "return f.length;})(") +
+        QString::fromUtf8(json) + QStringLiteral(")");
     return evaluate(script).toInt() == fragments.size();
 }
 
@@ -166,6 +214,15 @@ bool WebPageView::setBodyFontSize(int pixels) {
                                    "document.body.style.fontSize='%1px';return true;})()")
                         .arg(pixels))
         .toBool();
+}
+
+bool WebPageView::definesFunctions(const QStringList &names) {
+    if (names.isEmpty())
+        return true;
+    QStringList checks;
+    for (const QString &name : names)
+        checks << QStringLiteral("typeof window[%1]==='function'").arg(jsString(name));
+    return evaluate(checks.join(QStringLiteral("&&"))).toBool();
 }
 
 bool WebPageView::presetControls(const QStringList &checkedIds,

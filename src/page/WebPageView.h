@@ -4,10 +4,18 @@
 
 #include <QUrl>
 #include <QWebEnginePage>
+#include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
 #include <functional>
 
 namespace velkora {
+
+// Blocks every request of a page that would leave the machine.
+class OfflineInterceptor : public QWebEngineUrlRequestInterceptor {
+public:
+    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
+    void interceptRequest(QWebEngineUrlRequestInfo &info) override;
+};
 
 // A page that asks its owner before every navigation. While no filter is
 // set, or the filter accepts, navigations go through.
@@ -21,6 +29,11 @@ public:
 
 protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override;
+    // Alerts and questions of page scripts are logged, never shown.
+    void javaScriptAlert(const QUrl &origin, const QString &message) override;
+    bool javaScriptConfirm(const QUrl &origin, const QString &message) override;
+    bool javaScriptPrompt(const QUrl &origin, const QString &message, const QString &defaultValue,
+                          QString *result) override;
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message,
                                   int line, const QString &source) override;
 
@@ -45,6 +58,7 @@ public:
     QList<ControlState> controls() override;
     bool setElementColor(const QString &elementId, const QString &color) override;
     bool setBodyFontSize(int pixels) override;
+    bool definesFunctions(const QStringList &names) override;
     bool presetControls(const QStringList &checkedIds,
                         const QList<std::pair<QString, QString>> &selections) override;
 

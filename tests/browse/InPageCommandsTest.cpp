@@ -40,7 +40,7 @@ protected:
         ASSERT_TRUE(waitUntil([&] { return messages.shown.size() > before; }));
     }
     bool visible(const char *button) const {
-        return window->pageToolbar()->button(button)->isVisibleTo(window.get());
+        return this->button(button)->isVisibleTo(window.get());
     }
     int first = 0, second = 0, q1 = 0, q2 = 0, c1 = 0, c2 = 0, c3 = 0, other = 0;
 };
@@ -52,7 +52,7 @@ TEST_F(InPageCommands, TheFavouriteButtonStoresAtOnceAndKeepsThePage) {
     pressFavourite(1);
     EXPECT_EQ(messages.shown.last(), "收藏成功！");
     EXPECT_EQ(flag(q2), "1");
-    EXPECT_EQ(window->state().keepPage, 1);
+    EXPECT_EQ(window->session().keepPage(), 1);
     EXPECT_EQ(js("document.getElementsByName('torvanescbt')[1].value").toString(), "取消收藏");
     window->activatedAgain(); // the message closed: the page stays
     EXPECT_EQ(js("document.getElementsByName('torvanescbt')[1].value").toString(), "取消收藏");
@@ -64,8 +64,8 @@ TEST_F(InPageCommands, TheFavouriteButtonStoresAtOnceAndKeepsThePage) {
 TEST_F(InPageCommands, InTheFavouritesViewTheTreeFollowsTheToggles) {
     bank.exec(QString("UPDATE question SET scbt='1' WHERE id IN (%1,%2)").arg(q1).arg(other));
     start();
-    window->newImage1Click();
-    ASSERT_EQ(window->viewCaption(), "收 藏 试 题");
+    window->openFavourites();
+    ASSERT_EQ(window->panelCaption(), "收 藏 试 题");
     QTreeWidgetItem *section = window->tree()->topLevelItem(0)->child(0);
     ASSERT_EQ(section->childCount(), 2);
     EXPECT_TRUE(bodyText().contains("单选一"));
@@ -81,18 +81,18 @@ TEST_F(InPageCommands, InTheFavouritesViewTheTreeFollowsTheToggles) {
     pressFavourite(0); // the very last favourite
     EXPECT_EQ(messages.shown.mid(messages.shown.size() - 2),
               (QStringList{"取消收藏！", "您没有收藏试题！"}));
-    EXPECT_EQ(window->viewCaption(), "收 藏 试 题");
+    EXPECT_EQ(window->panelCaption(), "收 藏 试 题");
     EXPECT_EQ(window->tree()->topLevelItem(0)->child(0)->childCount(), 1);
     EXPECT_EQ(bodyHtml().remove("取消收藏").remove("收藏本题"),
               QString(page).remove("取消收藏").remove("收藏本题"));
-    EXPECT_EQ(window->state().keepPage, 1); // dismissing the message leaves the page
+    EXPECT_EQ(window->session().keepPage(), 1); // dismissing the message leaves the page
 }
 
 TEST_F(InPageCommands, FavouritesWithoutAnyFavouriteChangesNothing) {
     start();
-    window->newImage1Click();
+    window->openFavourites();
     EXPECT_EQ(messages.shown, QStringList{"您没有收藏试题！"});
-    EXPECT_NE(window->viewCaption(), "收 藏 试 题");
+    EXPECT_NE(window->panelCaption(), "收 藏 试 题");
 }
 
 TEST_F(InPageCommands, TheErrorReportPreviewOfACaseQuestion) {
@@ -121,7 +121,7 @@ TEST_F(InPageCommands, TheErrorReportPreviewOfACaseQuestion) {
                   ->evaluate("document.querySelectorAll('input[type=button],hr,span').length")
                   .toInt(),
               0);
-    EXPECT_EQ(window->state().keepPage, 1);
+    EXPECT_EQ(window->session().keepPage(), 1);
     // The main page is still the chapter page, not rebuilt.
     EXPECT_TRUE(bodyText().contains("单选二"));
 }
@@ -130,12 +130,12 @@ TEST_F(InPageCommands, TheQuestionIdIsTakenOutOfTheReportedAddress) {
     bank.exec(QString("UPDATE question SET id=123 WHERE id=%1").arg(q2));
     bank.exec(QString("UPDATE opinion SET questionid=123 WHERE questionid=%1").arg(q2));
     start();
-    EXPECT_FALSE(window->webBrowser1BeforeNavigate2(QUrl("http://ctfk123/")));
+    EXPECT_FALSE(window->handleNavigation(QUrl("http://ctfk123/")));
     EXPECT_TRUE(waitUntil([&] { return program.reportQuestionId == "123"; }));
     EXPECT_EQ(program.reportQuestionText, "单选二");
     // An id without a question adds nothing.
     const QString rows = bank.scalar("SELECT count(*) FROM question");
-    EXPECT_FALSE(window->webBrowser1BeforeNavigate2(QUrl("http://scbt99999/")));
+    EXPECT_FALSE(window->handleNavigation(QUrl("http://scbt99999/")));
     waitUntil([] { return false; }, 300);
     EXPECT_EQ(bank.scalar("SELECT count(*) FROM question"), rows);
     EXPECT_TRUE(messages.shown.isEmpty());
@@ -145,8 +145,8 @@ TEST_F(InPageCommands, ALinkInAQuestionDoesNothingOnceThePageIsComplete) {
     start();
     const QString page = bodyHtml();
     js("document.getElementById('link').click()");
-    waitUntil([&] { return window->state().keepPage == 1; }, 3000);
-    EXPECT_EQ(window->state().keepPage, 1);
+    waitUntil([&] { return window->session().keepPage() == 1; }, 3000);
+    EXPECT_EQ(window->session().keepPage(), 1);
     EXPECT_EQ(bodyHtml(), page);
     EXPECT_TRUE(messages.shown.isEmpty());
 }
@@ -156,19 +156,19 @@ TEST_F(InPageCommands, ShowAllAndHideAllPressEveryAnswerButton) {
     bank.exec(QString("UPDATE opinion SET questionid=20001 WHERE questionid=%1").arg(c3));
     start();
     js(QString("document.getElementById('xs%1').click()").arg(q1)); // one already open
-    window->newImage10Click();
+    window->showAllAnswers();
     EXPECT_FALSE(visible("NewImage10"));
     EXPECT_TRUE(visible("NewImage16"));
     EXPECT_EQ(count("input[value=隐藏答案]"), 5);
     EXPECT_EQ(js("getComputedStyle(document.getElementById('ansnote20001')).display").toString(),
               "block");
-    EXPECT_EQ(window->state().interceptArmed, 1);
-    window->newImage16Click();
+    EXPECT_EQ(window->session().interceptArmed(), 1);
+    window->hideAllAnswers();
     EXPECT_EQ(count("input[value=显示答案]"), 5);
     EXPECT_TRUE(visible("NewImage10"));
 
-    window->newImage10Click();
-    window->newImage10Click(); // nothing left to open: the pair still swaps
+    window->showAllAnswers();
+    window->showAllAnswers(); // nothing left to open: the pair still swaps
     EXPECT_TRUE(visible("NewImage16"));
     EXPECT_EQ(count("input[value=隐藏答案]"), 5);
 }
@@ -176,43 +176,43 @@ TEST_F(InPageCommands, ShowAllAndHideAllPressEveryAnswerButton) {
 TEST_F(InPageCommands, TextSizeStepsAndLimits) {
     start();
     auto fontSize = [&] { return js("document.body.style.fontSize").toString(); };
-    window->speedButton2Click();
+    window->enlargeText();
     EXPECT_EQ(fontSize(), "17px");
     for (int i = 0; i < 8; ++i)
-        window->speedButton2Click();
+        window->enlargeText();
     EXPECT_EQ(fontSize(), "25px");
-    EXPECT_EQ(window->state().zoomLevel, 11);
-    window->speedButton2Click();
-    window->speedButton2Click();
+    EXPECT_EQ(window->session().zoomLevel(), 11);
+    window->enlargeText();
+    window->enlargeText();
     EXPECT_EQ(messages.shown, (QStringList{"不能将字体设置过大！", "不能将字体设置过大！"}));
-    EXPECT_EQ(window->state().zoomLevel, 13);
-    window->speedButton3Click();
+    EXPECT_EQ(window->session().zoomLevel(), 13);
+    window->reduceText();
     EXPECT_EQ(fontSize(), "24px");
-    window->speedButton3Click();
+    window->reduceText();
     EXPECT_EQ(fontSize(), "23px");
 
-    window->state().zoomLevel = 2;
-    window->speedButton3Click();
+    window->returnToChapterPractice(); // a fresh first page, the counter at its start
+    window->reduceText();
     EXPECT_EQ(fontSize(), "13px");
-    window->speedButton3Click();
+    window->reduceText();
     EXPECT_EQ(messages.shown.last(), "不能将字体设置过小！");
-    EXPECT_EQ(window->state().zoomLevel, 0);
-    window->speedButton2Click();
+    EXPECT_EQ(window->session().zoomLevel(), 0);
+    window->enlargeText();
     EXPECT_EQ(fontSize(), "15px");
-    EXPECT_EQ(window->state().interceptArmed, 1);
+    EXPECT_EQ(window->session().interceptArmed(), 1);
 }
 
 TEST_F(InPageCommands, FullScreenFromANormalWindowAndBack) {
     start();
     ASSERT_FALSE(window->isMaximized());
-    window->newImage17Click();
+    window->enterFullScreen();
     EXPECT_TRUE(window->isMaximized());
     EXPECT_FALSE(window->treeColumn()->isVisible());
     EXPECT_FALSE(window->mainToolbar()->isVisible());
     EXPECT_FALSE(window->titleStrip()->isVisible());
     EXPECT_TRUE(visible("NewImage18"));
     EXPECT_FALSE(visible("NewImage17"));
-    window->newImage18Click();
+    window->leaveFullScreen();
     EXPECT_FALSE(window->isMaximized());
     EXPECT_TRUE(window->treeColumn()->isVisible());
     EXPECT_TRUE(window->titleStrip()->isVisible());
@@ -221,28 +221,28 @@ TEST_F(InPageCommands, FullScreenFromANormalWindowAndBack) {
 
 TEST_F(InPageCommands, FullScreenFromAMaximisedWindowStaysMaximised) {
     start();
-    window->image6Click();
+    window->toggleMaximised();
     ASSERT_TRUE(window->isMaximized());
     EXPECT_TRUE(window->titleStrip()->restoreButton()->isVisibleTo(window.get()));
     EXPECT_FALSE(window->titleStrip()->maximiseButton()->isVisibleTo(window.get()));
-    window->newImage17Click();
-    EXPECT_EQ(window->state().fullScreenMark, 1);
-    window->newImage18Click();
+    window->enterFullScreen();
+    EXPECT_EQ(window->session().fullScreenFromMaximised(), 1);
+    window->leaveFullScreen();
     EXPECT_TRUE(window->isMaximized());
 }
 
 TEST_F(InPageCommands, ChapterPracticeAfterFullScreenInTheFavouritesView) {
     bank.exec(QString("UPDATE question SET scbt='1' WHERE id=%1").arg(other));
     start();
-    window->newImage1Click();
-    window->newImage17Click(); // maximises: the page toolbar controls move
-    ASSERT_NE(window->pageToolbar()->gradingButton()->x(), window->state().layoutMark);
-    window->gjstClick();
-    EXPECT_EQ(window->viewCaption(), "Velkora目录");
+    window->openFavourites();
+    window->enterFullScreen(); // maximises: the page toolbar controls move
+    ASSERT_NE(window->pageToolbar()->gradingButton()->x(), window->session().layoutMark());
+    window->returnToChapterPractice();
+    EXPECT_EQ(window->panelCaption(), "Velkora目录");
     EXPECT_TRUE(window->treeColumn()->isVisible());
     EXPECT_EQ(window->tree()->topLevelItem(0)->child(0)->childCount(), 2);
     EXPECT_TRUE(bodyText().contains("单选一")); // the first chapter was built
-    EXPECT_EQ(window->pageToolbar()->gradingButton()->x(), window->state().layoutMark);
+    EXPECT_EQ(window->pageToolbar()->gradingButton()->x(), window->session().layoutMark());
 }
 
 TEST_F(InPageCommands, PrintingWithoutAPageAndToAPdfFile) {
@@ -254,21 +254,21 @@ TEST_F(InPageCommands, PrintingWithoutAPageAndToAPdfFile) {
         printer.setOutputFileName(pdf);
         return true;
     });
-    w.newImage13Click();
+    w.printPage();
     EXPECT_TRUE(QFileInfo(pdf).size() > 1000);
     EXPECT_TRUE(messages.shown.isEmpty());
 
     w.pageView()->setUrl(QUrl());
     w.pageView()->setHtml(QString());
     MainWindow fresh(*folder, bank.connection(), program, config, messages);
-    fresh.newImage13Click();
+    fresh.printPage();
     EXPECT_EQ(messages.shown.last(), "Print is Disabled!");
 }
 
 TEST_F(InPageCommands, ExitIsConfirmed) {
     start();
     messages.answers = {false};
-    window->tcxtClick();
+    window->exitProgram();
     EXPECT_EQ(messages.shown.last(), "确定退出系统？");
     EXPECT_TRUE(bank.connection().isOpen());
 }

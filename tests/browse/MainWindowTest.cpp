@@ -48,12 +48,12 @@ TEST_F(StartedWindow, StartUpShowsCountTreeAndFirstChapter) {
     EXPECT_TRUE(window->statusPanel(2)->text().startsWith("现在的日期和时间是： 20"));
     EXPECT_EQ(program.subjectName, "职业病");
     EXPECT_EQ(window->tree()->topLevelItemCount(), 2);
-    EXPECT_EQ(window->state().nodeIds.mid(0, 6), (QList<RowId>{0, 0, chapter, second, 0, 0}));
+    EXPECT_EQ(window->session().nodeIds().mid(0, 6), (QList<RowId>{0, 0, chapter, second, 0, 0}));
     EXPECT_EQ(window->tree()->currentItem(), window->nodeAt(2));
     EXPECT_TRUE(window->nodeAt(0)->isExpanded());
-    EXPECT_EQ(window->state().currentTreeId, QString::number(chapter));
-    EXPECT_EQ(window->state().interceptArmed, 1);
-    EXPECT_EQ(window->state().zoomLevel, 2);
+    EXPECT_EQ(window->session().currentTreeId(), QString::number(chapter));
+    EXPECT_EQ(window->session().interceptArmed(), 1);
+    EXPECT_EQ(window->session().zoomLevel(), 2);
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
@@ -97,30 +97,33 @@ TEST_F(StartedWindow, ASectionWithoutChaptersSaysSoAndChangesNothing) {
     clickNode(4);
     EXPECT_EQ(messages.shown, QStringList{"本章节无试题!"});
     EXPECT_EQ(bodyHtml(), before);
-    EXPECT_EQ(window->state().currentTreeId, QString::number(chapter));
+    EXPECT_EQ(window->session().currentTreeId(), QString::number(chapter));
 }
 
-TEST_F(StartedWindow, DismissingAMessageShowsTheFirstChapterAgain) {
+TEST_F(StartedWindow, DismissingTheNoQuestionsMessageKeepsThePageTheLearnerWorksOn) {
     start();
     clickNode(3);
     ASSERT_TRUE(bodyText().contains("第二节单选"));
+    js("document.querySelector('input[type=radio]').checked=true");
     messages.afterDismiss = [this] { window->activatedAgain(); };
     clickNode(4);
-    EXPECT_TRUE(bodyText().contains("单选一"));
-    EXPECT_EQ(window->state().currentTreeId, QString::number(chapter));
+    EXPECT_EQ(messages.shown, QStringList{"本章节无试题!"});
+    EXPECT_TRUE(bodyText().contains("第二节单选"));
+    EXPECT_TRUE(js("document.querySelector('input[type=radio]').checked").toBool());
+    EXPECT_EQ(window->session().currentTreeId(), QString::number(second));
 }
 
 TEST_F(StartedWindow, PartAndSectionNodesKeepThePage) {
     start();
     clickNode(3);
-    window->pageToolbar()->button("NewImage10")->hide();
-    window->pageToolbar()->button("NewImage16")->show();
+    button("NewImage10")->hide();
+    button("NewImage16")->show();
     clickNode(0);
     clickNode(1);
     EXPECT_TRUE(bodyText().contains("第二节单选"));
-    EXPECT_TRUE(window->pageToolbar()->button("NewImage10")->isVisibleTo(window.get()));
-    EXPECT_FALSE(window->pageToolbar()->button("NewImage16")->isVisibleTo(window.get()));
-    EXPECT_EQ(window->state().interceptArmed, 1);
+    EXPECT_TRUE(button("NewImage10")->isVisibleTo(window.get()));
+    EXPECT_FALSE(button("NewImage16")->isVisibleTo(window.get()));
+    EXPECT_EQ(window->session().interceptArmed(), 1);
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
@@ -128,9 +131,7 @@ TEST_F(StartedWindow, ViewsListTheirChaptersAndQuestionsOnly) {
     bank.exec(QString("UPDATE question SET scbt='1' WHERE id IN (%1,%2)").arg(c2).arg(m1));
     bank.exec(QString("UPDATE tree SET scbt='1' WHERE id=%1").arg(chapter));
     start();
-    window->setViewCaption("收 藏 试 题");
-    window->formShow();
-    window->formActivate();
+    window->enterView(ViewMode::Favourites);
     EXPECT_EQ(window->tree()->topLevelItem(0)->child(0)->childCount(), 1);
     const QString text = bodyText();
     EXPECT_FALSE(text.contains("A1型题")); // empty groups write nothing
@@ -139,9 +140,7 @@ TEST_F(StartedWindow, ViewsListTheirChaptersAndQuestionsOnly) {
     EXPECT_TRUE(bodyContent().contains("2.1.   答案 A B C 配伍一"));
     EXPECT_FALSE(text.contains("配伍二"));
 
-    window->setViewCaption("错 题 题 库"); // no chapter flagged: position 2 is a section
-    window->formShow();
-    window->formActivate();
+    window->enterView(ViewMode::WrongQuestions); // no chapter flagged: position 2 is a section
     EXPECT_EQ(window->nodeAt(2)->text(0), "第二章 空章");
     EXPECT_EQ(messages.shown, QStringList{"本章节无试题!"});
 }
@@ -149,12 +148,12 @@ TEST_F(StartedWindow, ViewsListTheirChaptersAndQuestionsOnly) {
 TEST_F(StartedWindow, ActivationWithKeepPageOrAMovedLayoutLeavesThePage) {
     start();
     clickNode(3);
-    window->state().keepPage = 1;
-    window->formActivate();
-    EXPECT_EQ(window->state().keepPage, 0);
+    window->keepPage();
+    window->activate();
+    EXPECT_EQ(window->session().keepPage(), 0);
     EXPECT_TRUE(bodyText().contains("第二节单选"));
     window->pageToolbar()->shiftMarkedControls(257);
-    window->formActivate();
+    window->activate();
     EXPECT_TRUE(bodyText().contains("第二节单选"));
 }
 
@@ -172,17 +171,17 @@ TEST_F(StartedWindow, AClickDuringABuildSupersedesIt) {
     const QString text = bodyText();
     EXPECT_TRUE(text.contains("第二节单选"));
     EXPECT_FALSE(text.contains("单选一"));
-    EXPECT_EQ(window->state().currentTreeId, QString::number(second));
+    EXPECT_EQ(window->session().currentTreeId(), QString::number(second));
 }
 
 TEST_F(StartedWindow, NavigationsPassWhileBuildingAndAreKeptOnceComplete) {
     start();
-    window->state().interceptArmed = 0;
-    EXPECT_TRUE(window->webBrowser1BeforeNavigate2(QUrl("http://example.test/")));
-    EXPECT_EQ(window->state().keepPage, 0);
-    window->state().interceptArmed = 1;
-    EXPECT_FALSE(window->webBrowser1BeforeNavigate2(QUrl("http://example.test/")));
-    EXPECT_EQ(window->state().keepPage, 1);
+    window->setInterceptArmed(false);
+    EXPECT_TRUE(window->handleNavigation(QUrl("http://example.test/")));
+    EXPECT_EQ(window->session().keepPage(), 0);
+    window->setInterceptArmed(true);
+    EXPECT_FALSE(window->handleNavigation(QUrl("http://example.test/")));
+    EXPECT_EQ(window->session().keepPage(), 1);
 }
 
 namespace {
@@ -209,9 +208,9 @@ TEST(StartUpFailures, AMissingBankOpensAnEmptyWindow) {
     MainWindow &window = start.open();
     EXPECT_FALSE(window.bankOpened());
     EXPECT_TRUE(start.bank->problem().contains("找不到题库文件"));
-    window.formShow();
+    window.refreshTree();
     window.show();
-    window.formActivate();
+    window.activate();
     EXPECT_EQ(window.tree()->topLevelItemCount(), 0);
     EXPECT_EQ(window.statusPanel(0)->text(), "试题量：XXX");
     EXPECT_TRUE(start.program.subjectName.isEmpty());
@@ -234,7 +233,7 @@ TEST_F(StartedWindow, AMissingTemplateIsToldOnceAndBuildsNothing) {
     start();
     EXPECT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].contains("yk.html"));
-    EXPECT_EQ(window->state().interceptArmed, 1);
+    EXPECT_EQ(window->session().interceptArmed(), 1);
 }
 
 TEST(ProgramFolderOfTheApplication, IsTheExecutablesFolderNotTheWorkingDirectory) {

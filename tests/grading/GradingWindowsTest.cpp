@@ -74,7 +74,7 @@ protected:
         for (int id : questions)
             bank.exec(QString("UPDATE question SET ct='1' WHERE id=%1").arg(id));
     }
-    void submit() { window->grading().bitBtn1Click(); }
+    void submit() { window->grading().submitChapter(); }
 
     int first = 0, q1 = 0, q2 = 0, q3 = 0, m1 = 0, q4 = 0;
     QStringList opened;
@@ -103,8 +103,8 @@ TEST_F(Grading, ASubmissionMarksWrongStemsShowsTheScoreAndKeepsThePage) {
     EXPECT_EQ(QList<bool>({red(q1), red(q2), red(q3), red(m1)}),
               QList<bool>({false, true, true, false}));
     EXPECT_TRUE(js(option(q3, 4) + ".checked").toBool());
-    EXPECT_TRUE(window->pageToolbar()->button("NewImage16")->isVisibleTo(window.get()));
-    EXPECT_EQ(window->state().interceptArmed, 1);
+    EXPECT_TRUE(button("NewImage16")->isVisibleTo(window.get()));
+    EXPECT_EQ(window->session().interceptArmed(), 1);
     EXPECT_EQ(ct(q2) + ct(q3), "11");
     EXPECT_EQ(ct(q1) + ct(m1), "");
 }
@@ -123,9 +123,9 @@ TEST_F(Grading, NoTakesTheLatestWrongQuestionsOutEvenOnesAlreadyInTheBank) {
 TEST_F(Grading, TheWrongQuestionViewGradesItsQuestionsAndAsksNothing) {
     setCt({q1, q2, q3});
     startGrading();
-    window->grading().newImage20Click();
+    window->grading().openWrongQuestionBank();
     EXPECT_EQ(opened, QStringList{"TForm16"});
-    ASSERT_EQ(window->viewCaption(), "错 题 题 库");
+    ASSERT_EQ(window->panelCaption(), "错 题 题 库");
     EXPECT_EQ(bank.scalar("SELECT group_concat(id) FROM tree WHERE ct='1'"),
               QString::number(first)); // three wrong questions, one chapter flag
     EXPECT_EQ(window->tree()->topLevelItem(0)->child(0)->childCount(), 1);
@@ -141,7 +141,7 @@ TEST_F(Grading, TheWrongQuestionViewGradesItsQuestionsAndAsksNothing) {
 TEST_F(Grading, FavouritesAreGradedAloneAndTheReportDropsEmptyTypes) {
     bank.exec(QString("UPDATE question SET scbt='1' WHERE id=%1").arg(q3));
     startGrading();
-    window->newImage1Click();
+    window->openFavourites();
     tick(q3, "ACD");
     submit();
     EXPECT_EQ(reportRows, 3);
@@ -159,7 +159,7 @@ TEST_F(Grading, ASubmissionThatCannotBeReadLeavesEverythingAsItWas) {
     EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_EQ(bank.scalar("SELECT count(*) FROM question WHERE ct='1' OR ct1='1'"), "0");
     EXPECT_EQ(bank.scalar("SELECT count(*) FROM fenshu"), "0");
-    EXPECT_EQ(window->state().interceptArmed, 1);
+    EXPECT_EQ(window->session().interceptArmed(), 1);
     window->activatedAgain();
     EXPECT_TRUE(js(option(q1, 1) + ".checked").toBool());
 }
@@ -167,13 +167,13 @@ TEST_F(Grading, ASubmissionThatCannotBeReadLeavesEverythingAsItWas) {
 TEST_F(Grading, SubmittingBeforeAnyChapterIsShownDoesNothing) {
     window = std::make_unique<MainWindow>(*folder, bank.connection(), program, config, messages);
     window->grading().setWindowRunner([this](QDialog &dialog) { run(dialog); });
-    window->formShow();
+    window->refreshTree();
     window->show();
     submit();
     EXPECT_TRUE(opened.isEmpty());
     EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_EQ(bank.scalar("SELECT count(*) FROM fenshu"), "0");
-    EXPECT_EQ(window->state().interceptArmed, 0);
+    EXPECT_EQ(window->session().interceptArmed(), 0);
 }
 
 TEST_F(Grading, AnsweringAgainAsksThenRebuildsTheSamePage) {
@@ -183,9 +183,9 @@ TEST_F(Grading, AnsweringAgainAsksThenRebuildsTheSamePage) {
     tick(q4, "E");
     js(QString("document.getElementById('fan%1').style.color='red'").arg(q4));
     messages.answers = {false, true};
-    window->grading().newImage11Click();
+    window->grading().answerAgain();
     EXPECT_TRUE(red(q4)); // Cancel: the answers stay
-    window->grading().newImage11Click();
+    window->grading().answerAgain();
     EXPECT_EQ(messages.shown, QStringList(2, "重新答题会清除当前所选的答案，是否继续？"));
     EXPECT_TRUE(bodyText().contains("第二节单选"));
     EXPECT_FALSE(red(q4));
@@ -212,7 +212,7 @@ TEST_F(Grading, TheListTakesCheckedQuestionsOutOfTheBank) {
         list.selectAllButton()->click();
         shownIds = list.checkedQuestionIds();
     };
-    window->grading().newImage20Click();
+    window->grading().openWrongQuestionBank();
     EXPECT_EQ(shownIds, (QList<RowId>{q1, q3, q4}));
     EXPECT_EQ(ct(q2) + ct(m1), "");
     EXPECT_TRUE(messages.shown.isEmpty());
@@ -220,9 +220,9 @@ TEST_F(Grading, TheListTakesCheckedQuestionsOutOfTheBank) {
 
 TEST_F(Grading, AnEmptyWrongQuestionBankIsToldAndChangesNothing) {
     startGrading();
-    window->grading().newImage20Click();
+    window->grading().openWrongQuestionBank();
     EXPECT_EQ(messages.shown, QStringList{"您没有错题！"});
-    EXPECT_EQ(window->viewCaption(), "高 级 试 题");
+    EXPECT_EQ(window->panelCaption(), "高 级 试 题");
     EXPECT_TRUE(bodyText().contains("单选二"));
 }
 

@@ -39,6 +39,7 @@ public:
         colors.insert(elementId, color);
         return true;
     }
+    bool definesFunctions(const QStringList &) override { return templateComplete; }
     bool setBodyFontSize(int pixels) override {
         bodyFontSize = pixels;
         return true;
@@ -71,6 +72,7 @@ public:
     int loads = 0;
     QString loaded;
     bool loadSucceeds = true;
+    bool templateComplete = true;
     bool appendSucceeds = true;
     int zoom = -1;
     int bodyFontSize = 0;

@@ -11,13 +11,14 @@
 #include "support/RecordingMessages.h"
 #include "support/TestBank.h"
 
+#include <QAction>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTreeWidget>
 #include <functional>
 #include <gtest/gtest.h>
@@ -39,9 +40,11 @@ protected:
     MainWindow &start() {
         window =
             std::make_unique<MainWindow>(*folder, bank.connection(), program, config, messages);
-        window->formShow();
+        // Short waits: a page that does not come fails the test in seconds.
+        window->pageView()->setTimeout(5000);
+        window->refreshTree();
         window->show();
-        window->formActivate();
+        window->activate();
         return *window;
     }
 
@@ -53,18 +56,26 @@ protected:
         return js(QString("document.querySelectorAll(\"%1\").length").arg(selector)).toInt();
     }
     // Pumps events until `done` holds or the time is up.
+    // The button of a designer name; the test fails when there is none.
+    PictureButton *button(const char *name) const {
+        auto *b = window->findChild<PictureButton *>(name);
+        EXPECT_NE(b, nullptr) << name;
+        return b;
+    }
+    // Runs the command of a designer name, as its button does.
+    void trigger(const char *name) const {
+        auto *action = window->findChild<QAction *>(name);
+        ASSERT_NE(action, nullptr) << name;
+        action->trigger();
+    }
     static bool waitUntil(const std::function<bool()> &done, int milliseconds = 5000) {
-        QElapsedTimer clock;
-        clock.start();
-        while (!done() && clock.elapsed() < milliseconds)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        return done();
+        return QTest::qWaitFor(done, milliseconds);
     }
     void clickNode(int position) {
         QTreeWidgetItem *node = window->nodeAt(position);
         ASSERT_NE(node, nullptr);
         window->tree()->setCurrentItem(node);
-        window->treeView1Click();
+        window->showSelectedNode();
     }
 
     TestBank bank;

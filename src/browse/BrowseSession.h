@@ -1,0 +1,93 @@
+#pragma once
+
+#include "page/PageComposer.h"
+#include "store/Records.h"
+#include "store/ViewMode.h"
+
+#include <QList>
+#include <QString>
+#include <QUrl>
+#include <optional>
+
+namespace velkora {
+
+// The main window's state of browsing the bank, and the rules that decide
+// what its commands do with it. Plain logic: the window shows what this
+// decides.
+class BrowseSession {
+public:
+    // --- the tree ---
+    // Takes the row ids of a rebuilt tree by node position. The table grows
+    // with the tree; positions past the last node keep older entries, which
+    // are never read.
+    void takeNodeIds(const QList<RowId> &ids);
+    const QList<RowId> &nodeIds() const { return m_nodeIds; }
+    RowId chapterAt(int position) const { return m_nodeIds.value(position); }
+
+    enum class NodeKind { SectionWithoutChapters, NotAChapter, Chapter };
+    // What a click on a node of `level` (1 part, 2 section, 3 chapter) does.
+    static NodeKind kindOfNode(int level, bool hasChildren);
+
+    // --- the view and the page shown ---
+    ViewMode viewMode() const { return m_viewMode; }
+    void setViewMode(ViewMode mode) { m_viewMode = mode; }
+    // Row id of the chapter whose page is shown, as text; empty before one.
+    QString currentTreeId() const { return m_currentTreeId; }
+    void setCurrentTreeId(const QString &id) { m_currentTreeId = id; }
+    NumberingState &numbering() { return m_numbering; }
+
+    // --- page navigations ---
+    bool interceptArmed() const { return m_interceptArmed; }
+    void setInterceptArmed(bool armed) { m_interceptArmed = armed; }
+    struct NavigationVerdict {
+        bool allow = true;
+        std::optional<RowId> reportQuestion;    // 错题反馈 of this question
+        std::optional<RowId> favouriteQuestion; // 收藏本题 of this question
+    };
+    // Before a navigation of the page: while a page is built everything
+    // passes; afterwards everything is cancelled, the next activation keeps
+    // the page, and the two in-page commands are recognised by their host
+    // ("http://scbt123/", "http://ctfk123/").
+    NavigationVerdict handleNavigation(const QUrl &url);
+    static std::optional<RowId> commandQuestion(const QUrl &url, const QString &command);
+
+    // --- activation ---
+    bool keepPage() const { return m_keepPage; }
+    void setKeepPage(bool keep) { m_keepPage = keep; }
+    enum class Activation { KeepPage, LayoutChanged, ShowFirstChapter };
+    // The activation rule: a kept page is kept once; a window whose page
+    // toolbar moved since the last show (`gradingButtonLeft` is not the
+    // layout mark) stays as it is; otherwise the first chapter is shown.
+    Activation activate(int gradingButtonLeft);
+    int layoutMark() const { return m_layoutMark; }
+    void setLayoutMark(int left) { m_layoutMark = left; }
+
+    // --- window display ---
+    int &zoomLevel() { return m_zoomLevel; }
+    int zoomLevel() const { return m_zoomLevel; }
+    bool fullScreenFromMaximised() const { return m_fullScreenMark; }
+    void setFullScreenFromMaximised(bool maximised) { m_fullScreenMark = maximised; }
+    bool &examRunning() { return m_examRunningMark; }
+    // What every show of the window resets.
+    void shown() {
+        m_fullScreenMark = false;
+        m_examRunningMark = false;
+    }
+
+private:
+    QList<RowId> m_nodeIds;
+    QString m_currentTreeId;
+    ViewMode m_viewMode = ViewMode::ChapterPractice;
+    NumberingState m_numbering;
+    bool m_interceptArmed = false;
+    bool m_keepPage = false;
+    int m_layoutMark = 0;
+    int m_zoomLevel = 0;
+    bool m_fullScreenMark = false;
+    bool m_examRunningMark = false;
+};
+
+// The caption of the tree header for a view.
+QString viewCaption(ViewMode mode);
+
+} // namespace velkora
