@@ -62,19 +62,17 @@ ExamSettings::Verdict ExamSettings::save(const PaperCounts &counts) {
     sql::inTransaction(m_db, [&] {
         const QList<qint64> ids = settingsRowIds(m_db);
         for (qsizetype row = 0; row < rowCount; ++row) {
+            // Row 1 keeps the learner's own single-choice count beside its
+            // count; the other rows keep whatever `fg` they hold.
             const QVariant own = row == 0 ? QVariant(counts[0]) : QVariant();
-            if (row < ids.size()) {
-                if (row == 0)
-                    sql::run(m_db, QStringLiteral("UPDATE ts SET txs = ?, fg = ? WHERE rowid = ?"),
-                             {counts[0], counts[0], ids[0]});
-                else
-                    sql::run(m_db, QStringLiteral("UPDATE ts SET txs = ? WHERE rowid = ?"),
-                             {counts[row], ids[row]});
-            } else {
-                // A bank short of its four rows still keeps what the learner set.
+            if (row < ids.size())
+                sql::run(
+                    m_db,
+                    QStringLiteral("UPDATE ts SET txs = ?, fg = coalesce(?, fg) WHERE rowid = ?"),
+                    {counts[row], own, ids[row]});
+            else // a bank short of its four rows still keeps what the learner set
                 sql::run(m_db, QStringLiteral("INSERT INTO ts (txs, fg) VALUES (?, ?)"),
                          {counts[row], own});
-            }
         }
     });
     return Verdict::Saved;
