@@ -177,7 +177,15 @@ TEST_F(ExamEntryTest, FieldsHoldAtMostFourDigitsHoweverTheTextArrives) {
     QApplication::clipboard()->setText("1a2");
     edit.paste();
     EXPECT_EQ(edit.text(), "12");
+    EXPECT_EQ(edit.cursorPosition(), 2);
 
+    edit.setText("15");
+    edit.setCursorPosition(1);
+    edit.insert("x3");
+    EXPECT_EQ(edit.text(), "135");
+    EXPECT_EQ(edit.cursorPosition(), 2) << "the cursor stays after the inserted digit";
+
+    edit.setText("12");
     QInputMethodEvent commit;
     commit.setCommitString(QString::fromUtf8("３b"));
     QCoreApplication::sendEvent(&edit, &commit);
