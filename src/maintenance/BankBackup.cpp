@@ -1,6 +1,7 @@
 #include "maintenance/BankBackup.h"
 
 #include "maintenance/BankFileCheck.h"
+#include "maintenance/FileReplacement.h"
 #include "maintenance/ScopedDatabase.h"
 #include "store/BankConnection.h"
 
@@ -10,8 +11,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryFile>
-#include <filesystem>
-#include <system_error>
 
 namespace velkora {
 
@@ -62,20 +61,13 @@ bool BankBackup::write(const QString &bankPath, const QString &targetPath) {
     staged.close();
     if (!snapshot(bankPath, staged.fileName()))
         return false;
-    if (const QString problem =
-            BankFileCheck::problemOf(staged.fileName(), BankFileCheck::Depth::Full);
+    if (const QString problem = BankFileCheck::integrityProblem(staged.fileName());
         !problem.isEmpty()) {
         qCWarning(lcBackup) << "backup: copy failed its check:" << problem;
         return false;
     }
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(staged.fileName()).toStdString(),
-                            QFile::encodeName(targetPath).toStdString(), error);
-    if (error) {
-        qCWarning(lcBackup) << "backup: copy not put in place:" << targetPath
-                            << QString::fromStdString(error.message());
+    if (!replaceFile(staged.fileName(), targetPath))
         return false;
-    }
     staged.setAutoRemove(false); // it now carries the chosen name
     return true;
 }

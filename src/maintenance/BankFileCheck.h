@@ -4,18 +4,13 @@
 
 namespace velkora {
 
-// Whether a file can serve as the question bank: a SQLite file that opens
-// for reading, passes SQLite's own consistency check and holds the bank's
-// tables and columns. Nothing is written to the file.
+// SQLite's full consistency check of a file, indexes against their tables
+// included, on a read-only connection of its own. Whether a file is a
+// question bank at all is BankConnection::bankFileProblem's to say.
 class BankFileCheck {
 public:
-    enum class Depth {
-        Quick, // PRAGMA quick_check: structure, fast enough for any restore
-        Full   // PRAGMA integrity_check: also indexes against their tables
-    };
-
-    // Empty when the file is a usable bank, else the reason (for the log).
-    static QString problemOf(const QString &filePath, Depth depth = Depth::Quick);
+    // Empty when the file passes PRAGMA integrity_check, else the reason.
+    static QString integrityProblem(const QString &filePath);
 };
 
 } // namespace velkora

@@ -1,13 +1,14 @@
 #include "maintenance/BankRestore.h"
 
-#include "maintenance/BankFileCheck.h"
+#include "maintenance/FileReplacement.h"
 #include "store/BankConnection.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
-#include <QSaveFile>
+#include <QTemporaryFile>
+#include <unistd.h>
 
 namespace velkora {
 
@@ -16,43 +17,56 @@ Q_LOGGING_CATEGORY(lcRestore, "velkora.maintenance")
 namespace {
 
 constexpr qint64 chunkSize = 1 << 20;
+const QString stagedPrefix = QStringLiteral(".med.mdb.restore-");
 
-bool copyContent(QFile &from, QSaveFile &to) {
+bool copyContent(QFile &from, QFile &to) {
     while (!from.atEnd()) {
         const QByteArray chunk = from.read(chunkSize);
         if (chunk.isEmpty() || to.write(chunk) != chunk.size())
             return false;
     }
-    return true;
+    // On disk before it is renamed over the bank, so a power cut cannot
+    // leave a bank of the new name with parts of its content missing.
+    return to.flush() && ::fsync(to.handle()) == 0;
+}
+
+// Copies of restores that were cut short by the end of the process.
+void removeStagedLeftovers(const QDir &bankFolder) {
+    const QStringList leftovers =
+        bankFolder.entryList({stagedPrefix + QLatin1Char('*')}, QDir::Files | QDir::Hidden);
+    for (const QString &name : leftovers) {
+        qCInfo(lcRestore) << "removing an unfinished restore copy" << name;
+        QFile::remove(bankFolder.filePath(name));
+    }
 }
 
 } // namespace
 
 bool BankRestore::replace(BankConnection &bank, const QString &backupPath) {
-    if (const QString problem = BankFileCheck::problemOf(backupPath); !problem.isEmpty()) {
+    if (const QString problem = BankConnection::bankFileProblem(backupPath); !problem.isEmpty()) {
         qCWarning(lcRestore) << "restore refused:" << problem;
         return false;
     }
     const QString bankPath = bank.filePath();
-    QDir().mkpath(QFileInfo(bankPath).absolutePath()); // a program that lost its Data folder
+    const QDir bankFolder = QFileInfo(bankPath).absoluteDir();
+    bankFolder.mkpath(QStringLiteral(".")); // a program that lost its Data folder
+    removeStagedLeftovers(bankFolder);
     QFile backup(backupPath);
-    // QSaveFile writes beside the bank and renames over it on commit.
-    QSaveFile staged(bankPath);
-    if (!backup.open(QIODevice::ReadOnly) || !staged.open(QIODevice::WriteOnly) ||
-        !copyContent(backup, staged)) {
+    QTemporaryFile staged(bankFolder.filePath(stagedPrefix + QStringLiteral("XXXXXX")));
+    if (!backup.open(QIODevice::ReadOnly) || !staged.open() || !copyContent(backup, staged)) {
         qCWarning(lcRestore) << "restore: copy of" << backupPath
                              << "not made:" << backup.errorString() << staged.errorString();
-        staged.cancelWriting();
         return false;
     }
+    staged.close();
     const bool wasOpen = bank.isOpen();
     bank.close();
-    if (!staged.commit()) {
-        qCWarning(lcRestore) << "restore: bank not replaced:" << staged.errorString();
+    if (!replaceFile(staged.fileName(), bankPath)) {
         if (wasOpen)
             bank.open();
         return false;
     }
+    staged.setAutoRemove(false); // it is the bank now
     if (!bank.open()) {
         qCWarning(lcRestore) << "restore: restored bank does not open:" << bank.problem();
         return false;

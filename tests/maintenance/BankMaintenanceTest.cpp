@@ -71,7 +71,7 @@ TEST_F(BankMaintenance, BackupOfTheOpenBankReplacesAnEarlierFile) {
 
     ASSERT_TRUE(BankBackup::write(bank.filePath(), target));
 
-    EXPECT_TRUE(BankFileCheck::problemOf(target, BankFileCheck::Depth::Full).isEmpty());
+    EXPECT_TRUE(BankFileCheck::integrityProblem(target).isEmpty());
     EXPECT_EQ(entries(outside.path()), QStringList{QFileInfo(target).fileName()});
     TestBank copy;
     copy.connection().close();
@@ -122,7 +122,7 @@ TEST_F(BankMaintenance, RoundTripReturnsTheLearnersState) {
     ASSERT_TRUE(BankRestore::replace(bank.connection(), backupPath()));
     EXPECT_TRUE(bank.connection().isOpen());
     EXPECT_EQ(learnerState(bank), atBackup);
-    EXPECT_TRUE(BankFileCheck::problemOf(bank.filePath(), BankFileCheck::Depth::Full).isEmpty());
+    EXPECT_TRUE(BankFileCheck::integrityProblem(bank.filePath()).isEmpty());
     // Only the bank is left in its folder: the temporary copy became it.
     EXPECT_EQ(entries(bank.folder() + "/Data"), QStringList{"med.mdb"});
 }
@@ -149,7 +149,7 @@ TEST_F(BankMaintenance, RestoreRefusesWhatIsNotABankAndChangesNothing) {
     for (const QString &path : {truncated, text, header, otherSchema, backupPath("数据备份dir"),
                                 backupPath("数据备份none"), QString()}) {
         EXPECT_FALSE(BankRestore::replace(bank.connection(), path)) << path.toStdString();
-        EXPECT_FALSE(BankFileCheck::problemOf(path).isEmpty()) << path.toStdString();
+        EXPECT_FALSE(BankConnection::bankFileProblem(path).isEmpty()) << path.toStdString();
     }
     EXPECT_EQ(readFile(bank.filePath()), before);
     EXPECT_TRUE(bank.connection().isOpen());

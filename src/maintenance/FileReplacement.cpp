@@ -1,0 +1,26 @@
+#include "maintenance/FileReplacement.h"
+
+#include <QFile>
+#include <QLoggingCategory>
+#include <filesystem>
+#include <system_error>
+
+namespace velkora {
+
+Q_LOGGING_CATEGORY(lcReplace, "velkora.maintenance")
+
+bool replaceFile(const QString &finishedPath, const QString &targetPath) {
+    // rename(2) replaces the target atomically; Qt's own rename refuses an
+    // existing target.
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(finishedPath).toStdString(),
+                            QFile::encodeName(targetPath).toStdString(), error);
+    if (error) {
+        qCWarning(lcReplace) << "file not put in place:" << targetPath
+                             << QString::fromStdString(error.message());
+        return false;
+    }
+    return true;
+}
+
+} // namespace velkora

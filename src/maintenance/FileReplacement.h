@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace velkora {
+
+// Puts a finished file in the place of another in one step: a process that
+// stops at any moment leaves either the old file or the new one under the
+// target's name. Both must be on the same file system (the new file is
+// made beside the target). False (and logged) on failure.
+bool replaceFile(const QString &finishedPath, const QString &targetPath);
+
+} // namespace velkora
