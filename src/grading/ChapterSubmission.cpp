@@ -17,7 +17,6 @@ Q_LOGGING_CATEGORY(lcGrading, "velkora.grading")
 SubmitOutcome ChapterSubmission::submit(const QString &treeId, ViewMode mode) {
     m_grade = {};
     try {
-        WrongQuestionBank(m_db).clearLatestMarks();
         bool numeric = false;
         const RowId chapterId = treeId.trimmed().toLongLong(&numeric);
         const BankQueries queries(m_db);
@@ -44,6 +43,9 @@ SubmitOutcome ChapterSubmission::submit(const QString &treeId, ViewMode mode) {
 }
 
 void ChapterSubmission::record() {
+    // The latest marks are cleared in the same transaction as everything
+    // else, so a submission cut short (even by a kill) leaves the old state.
+    WrongQuestionBank(m_db).clearLatestMarks();
     ScoreSheet sheet(m_db);
     sheet.clear();
     WrongQuestionBank(m_db).markWrong(m_grade.wrongQuestions);
@@ -55,7 +57,7 @@ void ChapterSubmission::record() {
 QString ChapterSubmission::markStemsScript(const QList<RowId> &questionIds) {
     QStringList ids;
     ids.reserve(questionIds.size());
-    for (int id : questionIds)
+    for (RowId id : questionIds)
         ids << QString::number(id);
     return QStringLiteral("var ids=[") + ids.join(QLatin1Char(',')) +
            QStringLiteral("];for(var i=0;i<ids.length;i++){"

@@ -77,13 +77,13 @@ void TestBank::addStandardTypes() {
         m_writer->addQuestionType(id, id - 2, typeTitle(id));
 }
 
-int TestBank::addChapterPath(const QString &chapter) {
-    const int part = m_writer->addNode(QStringLiteral("基础知识"), 0, 1);
-    const int section = m_writer->addNode(QStringLiteral("第一章"), part, 2);
+RowId TestBank::addChapterPath(const QString &chapter) {
+    const RowId part = m_writer->addNode(QStringLiteral("基础知识"), 0, 1);
+    const RowId section = m_writer->addNode(QStringLiteral("第一章"), part, 2);
     return m_writer->addNode(chapter, section, 3);
 }
 
-int TestBank::addChoice(int groupId, const QString &stem, const QString &answer) {
+RowId TestBank::addChoice(RowId groupId, const QString &stem, const QString &answer) {
     return m_writer->addQuestion(groupId, stem, answer, QStringLiteral("解析") + stem,
                                  {QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙"),
                                   QStringLiteral("丁"), QStringLiteral("戊")});

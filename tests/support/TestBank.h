@@ -39,9 +39,9 @@ public:
     // The nine question types with the titles grading relies on.
     void addStandardTypes();
     // One part, one section, one chapter; returns the chapter's id.
-    int addChapterPath(const QString &chapter = QStringLiteral("第一节"));
+    RowId addChapterPath(const QString &chapter = QStringLiteral("第一节"));
     // A question with five options A..E.
-    int addChoice(int groupId, const QString &stem, const QString &answer);
+    RowId addChoice(RowId groupId, const QString &stem, const QString &answer);
 
     void exec(const QString &statement) const;
     QString scalar(const QString &query) const;
