@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -47,7 +48,10 @@ TEST_F(ErrorReportSending, ConfirmSendsTheReportAndClosesTheWindow) {
     trigger("Button1");
     // While the report is on its way the learner cannot send it twice.
     EXPECT_FALSE(window.confirmButton()->isEnabled());
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
     ASSERT_TRUE(confirmed.wait(5000));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(messages.shown, QStringList{"您的问题已经反馈成功，谢谢您的反馈！"});
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(window.confirmButton()->isEnabled());
