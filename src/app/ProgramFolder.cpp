@@ -35,4 +35,14 @@ QString ProgramFolder::path(const QString &relative) const {
     return resolved;
 }
 
+QString ProgramFolder::locatePicture(const QString &stored) const {
+    QString relative = stored.trimmed();
+    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QDir dir(m_dir);
+    if (relative.isEmpty() || QFileInfo::exists(dir.filePath(stored.trimmed())))
+        return stored;
+    const QString found = path(relative);
+    return QFileInfo::exists(found) ? dir.relativeFilePath(found) : stored;
+}
+
 } // namespace velkora

@@ -17,6 +17,12 @@ public:
     // matches, the name as given under the folder.
     QString path(const QString &relative) const;
 
+    // A picture name of a bank as the page should ask for it: as stored when
+    // that file exists (or nothing matches), else the file that matches it
+    // without regard to letter case, relative to the folder. Banks made on
+    // other systems spell "Tupian/A.JPG" for tupian/a.jpg, or use "\\".
+    QString locatePicture(const QString &stored) const;
+
     QString bankPath() const { return path(QStringLiteral("Data/med.mdb")); }
     QString templatePath() const { return path(QStringLiteral("yk.html")); }
     QString configPath() const { return path(QStringLiteral("velkora.ini")); }

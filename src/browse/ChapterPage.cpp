@@ -9,18 +9,28 @@ namespace velkora {
 
 Q_LOGGING_CATEGORY(lcChapter, "velkora.browse")
 
-GroupContent readGroup(const BankQueries &queries, const GroupRow &group,
-                       const QList<QuestionRow> &questions) {
+std::optional<GroupContent> readGroup(const BankQueries &queries, const GroupRow &group,
+                                      const QList<QuestionRow> &questions,
+                                      const PictureLocator &pictures) {
+    const std::optional<QuestionType> type = queries.questionType(group.typeId);
+    if (!type) {
+        qCWarning(lcChapter) << "group" << group.id << "has type" << group.typeId
+                             << "which the bank does not define; it is left out";
+        return std::nullopt;
+    }
     GroupContent content;
     content.group = group;
-    content.type = queries.questionType(group.typeId).value_or(QuestionType{});
-    for (const QuestionRow &question : questions)
+    content.type = *type;
+    for (QuestionRow question : questions) {
+        if (pictures)
+            question.picture = pictures(question.picture);
         content.items.append({question, queries.options(question.id)});
+    }
     return content;
 }
 
 ChapterPage composeChapterPage(const BankQueries &queries, RowId treeId, ViewMode mode,
-                               NumberingState &numbering) {
+                               NumberingState &numbering, const PictureLocator &pictures) {
     ChapterPage page;
     PageComposer composer(numbering);
     try {
@@ -36,7 +46,9 @@ ChapterPage composeChapterPage(const BankQueries &queries, RowId treeId, ViewMod
             const QList<QuestionRow> questions = queries.questionsOfGroup(group.id, mode);
             if (questions.isEmpty() && mode != ViewMode::ChapterPractice)
                 continue;
-            composer.addGroup(readGroup(queries, group, questions));
+            if (const std::optional<GroupContent> content =
+                    readGroup(queries, group, questions, pictures))
+                composer.addGroup(*content);
         }
     } catch (const StoreError &error) {
         qCWarning(lcChapter) << "chapter page cut short:" << error.message();

@@ -5,6 +5,8 @@
 #include "store/ViewMode.h"
 
 #include <QStringList>
+#include <functional>
+#include <optional>
 
 namespace velkora {
 
@@ -17,15 +19,21 @@ struct ChapterPage {
     bool complete = true; // false when a read failed part-way (logged)
 };
 
+// Maps a picture name as stored in the bank to the name the page asks for.
+using PictureLocator = std::function<QString(const QString &stored)>;
+
 // Composes the page of one chapter for a view: its groups by type, and in
 // each group the questions the view lists. In the favourites and
 // wrong-question views a group with no listed question writes nothing; in
 // chapter practice it still shows its heading.
 ChapterPage composeChapterPage(const BankQueries &queries, RowId treeId, ViewMode mode,
-                               NumberingState &numbering);
+                               NumberingState &numbering, const PictureLocator &pictures = {});
 
-// Reads one group with its listed questions and their options.
-GroupContent readGroup(const BankQueries &queries, const GroupRow &group,
-                       const QList<QuestionRow> &questions);
+// Reads one group with its listed questions and their options; nothing (and
+// a log line) when the group's type is not in the bank, since such a group
+// has no heading, markup or answers to show.
+std::optional<GroupContent> readGroup(const BankQueries &queries, const GroupRow &group,
+                                      const QList<QuestionRow> &questions,
+                                      const PictureLocator &pictures = {});
 
 } // namespace velkora

@@ -378,10 +378,15 @@ void MainWindow::informOnce(bool &told, const QString &text) {
         inform(text);
 }
 
+std::function<QString(const QString &)> MainWindow::pictureLocator() const {
+    return [this](const QString &stored) { return m_folder.locatePicture(stored); };
+}
+
 void MainWindow::showChapter(RowId treeId) {
     m_session.setInterceptArmed(false);
-    const ChapterPage page = composeChapterPage(BankQueries(m_bank.database()), treeId,
-                                                m_session.viewMode(), m_session.numbering());
+    const ChapterPage page =
+        composeChapterPage(BankQueries(m_bank.database()), treeId, m_session.viewMode(),
+                           m_session.numbering(), pictureLocator());
     if (!page.treeId.isEmpty()) {
         m_pageToolbar->chapterLabel()->setText(page.chapterName);
         m_session.setCurrentTreeId(page.treeId);
@@ -452,8 +457,8 @@ void MainWindow::showErrorReport(RowId questionId) {
     m_errorReport->raise();
     ReportPreview preview;
     try {
-        preview =
-            composeReportPreview(BankQueries(m_bank.database()), questionId, m_session.numbering());
+        preview = composeReportPreview(BankQueries(m_bank.database()), questionId,
+                                       m_session.numbering(), pictureLocator());
     } catch (const StoreError &error) {
         qCWarning(lcMain) << "error-report preview cut short:" << error.message();
     }

@@ -112,6 +112,7 @@ private:
     void rebuildTree();
     void addNodes(QTreeWidgetItem *parent, const QList<NavigationNode> &nodes, int &position);
     void showChapter(RowId treeId);
+    std::function<QString(const QString &)> pictureLocator() const;
     void pressAnswerButtons(bool show);
     void changeTextSize(TextSizeStep (*step)(int &zoomLevel));
     void toggleFavourite(RowId questionId);

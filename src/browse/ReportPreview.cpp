@@ -6,7 +6,7 @@
 namespace velkora {
 
 ReportPreview composeReportPreview(const BankQueries &queries, RowId questionId,
-                                   NumberingState &numbering) {
+                                   NumberingState &numbering, const PictureLocator &pictures) {
     ReportPreview preview;
     numbering.reset();
     const std::optional<QuestionRow> question = queries.question(questionId);
@@ -16,7 +16,9 @@ ReportPreview composeReportPreview(const BankQueries &queries, RowId questionId,
     if (!group)
         return preview;
     PageComposer composer(numbering, PageStyle::ReportPreview);
-    composer.addGroup(readGroup(queries, *group, {*question}));
+    if (const std::optional<GroupContent> content =
+            readGroup(queries, *group, {*question}, pictures))
+        composer.addGroup(*content);
     preview.fragments = composer.takeFragments();
     preview.questionText = question->content;
     preview.questionId = QString::number(question->id);

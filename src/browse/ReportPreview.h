@@ -1,5 +1,6 @@
 #pragma once
 
+#include "browse/ChapterPage.h"
 #include "page/PageComposer.h"
 #include "store/Records.h"
 
@@ -19,6 +20,6 @@ struct ReportPreview {
 
 // Throws StoreError when a read fails.
 ReportPreview composeReportPreview(const BankQueries &queries, RowId questionId,
-                                   NumberingState &numbering);
+                                   NumberingState &numbering, const PictureLocator &pictures = {});
 
 } // namespace velkora

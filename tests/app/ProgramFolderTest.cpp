@@ -34,13 +34,28 @@ TEST(AppConfig, UpdateAddressNeedsHostAndSubject) {
     const QString ini = dir.filePath("velkora.ini");
     QFile file(ini);
     file.open(QIODevice::WriteOnly);
-    file.write("[update]\nhost=data.example.test\n[feedback]\nhost=fb\nport=2433\n");
+    file.write("[update]\nhost=data.example.test\n[feedback]\nhost=fb\nport=2433\nuser=sa\n");
     file.close();
     const AppConfig config = AppConfig::load(ini);
     EXPECT_EQ(config.updateInfoUrl(QStringLiteral("职业病")),
-              QStringLiteral("http://data.example.test/yiyaozj/职业病/Predate.ini"));
+              // The subject travels percent-encoded as UTF-8.
+              QStringLiteral("http://data.example.test/yiyaozj/"
+                             "%E8%81%8C%E4%B8%9A%E7%97%85/Predate.ini"));
     EXPECT_EQ(config.updateInfoUrl(QString()), QString());
     EXPECT_EQ(config.feedbackPort, 2433);
     EXPECT_EQ(config.feedbackUser, "sa");
     EXPECT_EQ(AppConfig::load(dir.filePath("none.ini")).updateInfoUrl("x"), QString());
+}
+
+TEST(ProgramFolder, PicturesOfABankMadeElsewhereAreFoundWhateverTheirSpelling) {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("tupian");
+    QFile(dir.filePath("tupian/a.jpg")).open(QIODevice::WriteOnly);
+    QFile(dir.filePath("tupian/Exact.png")).open(QIODevice::WriteOnly);
+    const ProgramFolder folder(dir.path());
+    EXPECT_EQ(folder.locatePicture("Tupian/A.JPG"), "tupian/a.jpg");
+    EXPECT_EQ(folder.locatePicture("TUPIAN\\a.jpg"), "tupian/a.jpg");
+    EXPECT_EQ(folder.locatePicture("tupian/Exact.png"), "tupian/Exact.png");
+    EXPECT_EQ(folder.locatePicture("tupian/none.jpg"), "tupian/none.jpg");
+    EXPECT_EQ(folder.locatePicture("  "), "  ");
 }

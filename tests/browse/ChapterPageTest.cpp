@@ -77,3 +77,22 @@ TEST_F(ChapterPageTest, AFailedReadKeepsTheGroupsBefore) {
     EXPECT_FALSE(page.complete);
     EXPECT_EQ(page.chapterName, "第一节");
 }
+
+TEST_F(ChapterPageTest, AGroupOfATypeTheBankDoesNotDefineIsLeftOut) {
+    const RowId stray = bank.writer().addGroup(chapter, 77);
+    bank.addChoice(stray, "无题型的题", "A");
+    const ChapterPage page = compose(ViewMode::ChapterPractice);
+    const QString html = page.fragments.join("");
+    EXPECT_FALSE(html.contains("无题型的题"));
+    EXPECT_TRUE(html.contains("单选一"));
+    EXPECT_TRUE(page.complete);
+}
+
+TEST_F(ChapterPageTest, PicturesAreAskedForUnderTheNameTheLocatorGives) {
+    bank.exec(QString("UPDATE question SET picurl='Tupian/A.JPG' WHERE id=%1").arg(s1));
+    NumberingState numbering;
+    const ChapterPage page =
+        composeChapterPage(BankQueries(bank.db()), chapter, ViewMode::ChapterPractice, numbering,
+                           [](const QString &stored) { return stored.toLower(); });
+    EXPECT_TRUE(page.fragments.join("").contains("<img src=\"./tupian/a.jpg\">"));
+}
