@@ -26,7 +26,7 @@ const char *const createStatements[] = {
     "CREATE TABLE opinion (id INTEGER PRIMARY KEY, questionid INTEGER, code TEXT, content TEXT)",
     "CREATE TABLE kemu (ID TEXT, mz TEXT)",
     "CREATE TABLE geshu (kemugeshu TEXT)",
-    "CREATE TABLE ts (txs INTEGER, fg INTEGER)",
+    "CREATE TABLE ts (txs TEXT, fg TEXT)",
     "CREATE TABLE sj (tid TEXT, lx TEXT, tg TEXT, tgid TEXT, da TEXT, tp TEXT, alt TEXT, "
     "xx TEXT, tjda TEXT DEFAULT '')",
     "CREATE TABLE fenshu (tx TEXT, sts TEXT, dd TEXT)",
