@@ -16,11 +16,18 @@ void ActivationWatcher::focusWindowChanged(QWindow *window) {
     if (!window || !m_watched)
         return;
     if (window != m_watched->windowHandle()) {
-        m_otherWindowWasActive = true;
+        m_front = window;
+        m_hadFront = true;
         return;
     }
-    if (std::exchange(m_otherWindowWasActive, false))
-        emit activatedAgain();
+    if (!std::exchange(m_hadFront, false))
+        return; // back from another program
+    // Only a window that went away counts: clicking back and forth while the
+    // other window stays open is no return to the main window.
+    const QPointer<QWindow> front = std::exchange(m_front, nullptr);
+    if (front && front->isVisible())
+        return;
+    emit activatedAgain();
 }
 
 } // namespace velkora

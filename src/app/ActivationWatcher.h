@@ -2,15 +2,17 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QWindow>
 
 class QWidget;
 class QWindow;
 
 namespace velkora {
 
-// Tells when a window becomes active again after another window of this
-// program stood in front of it. Coming back from another program does not
-// count, so switching applications never rebuilds a page.
+// Tells when a window becomes active again because another window of this
+// program that stood in front of it was closed or hidden. Coming back from
+// another program, or clicking it while the other window stays open, does
+// not count, so neither rebuilds a page.
 class ActivationWatcher : public QObject {
     Q_OBJECT
 public:
@@ -23,7 +25,8 @@ private:
     void focusWindowChanged(QWindow *window);
 
     QPointer<QWidget> m_watched;
-    bool m_otherWindowWasActive = false;
+    QPointer<QWindow> m_front; // the window of the program that had the focus last
+    bool m_hadFront = false;
 };
 
 } // namespace velkora
