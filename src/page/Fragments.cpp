@@ -3,7 +3,7 @@
 namespace velkora::fragments {
 
 namespace {
-QString n(int value) {
+QString n(qint64 value) {
     return QString::number(value);
 }
 

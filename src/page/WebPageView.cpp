@@ -32,8 +32,9 @@ InterceptingPage::InterceptingPage(QObject *parent) : QWebEnginePage(parent) {
     QWebEngineSettings *s = settings();
     s->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
     s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
-    // Pictures of the program folder still load; page scripts cannot read files.
-    s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+    // Pictures of the program folder load; the interceptor keeps scripts
+    // from reading files.
+    s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     s->setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
     s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
     // A child, so that it outlives the page it serves.
@@ -41,10 +42,19 @@ InterceptingPage::InterceptingPage(QObject *parent) : QWebEnginePage(parent) {
 }
 
 void OfflineInterceptor::interceptRequest(QWebEngineUrlRequestInfo &info) {
-    // Pages are local; nothing they hold may reach the network.
+    // Pages are local and nothing they hold may reach the network; of local
+    // files a page loads what it shows (itself, pictures, styles), but no
+    // script reads a file.
+    using Info = QWebEngineUrlRequestInfo;
     static const QStringList local = {QStringLiteral("file"), QStringLiteral("data"),
                                       QStringLiteral("qrc"), QStringLiteral("blob")};
-    if (!local.contains(info.requestUrl().scheme())) {
+    static const QList<Info::ResourceType> shown = {
+        Info::ResourceTypeMainFrame, Info::ResourceTypeStylesheet,   Info::ResourceTypeScript,
+        Info::ResourceTypeImage,     Info::ResourceTypeFontResource, Info::ResourceTypeMedia,
+        Info::ResourceTypeFavicon};
+    const bool allowed =
+        local.contains(info.requestUrl().scheme()) && shown.contains(info.resourceType());
+    if (!allowed) {
         qCInfo(lcView) << "blocked a page request to" << info.requestUrl().toDisplayString();
         info.block(true);
     }

@@ -246,3 +246,33 @@ TEST_F(Grading, TheScoreWindowReadsTheSheetEachTimeAndClosesByItsPicture) {
     score.closeButton()->clicked();
     EXPECT_FALSE(score.isVisible());
 }
+
+TEST_F(Grading, AnsweringAgainAfterAClickOnAPartRebuildsTheChapterShown) {
+    startGrading();
+    clickNode(3);
+    tick(q4, "E");
+    js(QString("document.getElementById('fan%1').style.color='red'").arg(q4));
+    clickNode(0); // the part: the page stays, the selected node changes
+    messages.answers = {true};
+    window->grading().answerAgain();
+    EXPECT_TRUE(bodyText().contains("第二节单选"));
+    EXPECT_EQ(count("input:checked"), 0);
+    EXPECT_FALSE(red(q4));
+}
+
+TEST_F(Grading, AScoreWindowClosedAtOnceStillArmsThePageCommands) {
+    start();
+    // The score window is closed before its report could be built.
+    window->grading().setWindowRunner([](QDialog &dialog) {
+        dialog.show();
+        dialog.close();
+    });
+    messages.answers = {true};
+    submit();
+    EXPECT_TRUE(window->session().interceptArmed());
+    // A favourite button then is a command, not a navigation.
+    const qsizetype before = messages.shown.size();
+    js("document.getElementsByName('torvanescbt')[0].click()");
+    EXPECT_TRUE(waitUntil([&] { return messages.shown.size() > before; }));
+    EXPECT_EQ(messages.shown.last(), "收藏成功！");
+}
