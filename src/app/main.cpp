@@ -2,6 +2,7 @@
 #include "app/AppConfig.h"
 #include "app/DialogMessages.h"
 #include "app/Logging.h"
+#include "app/ProgramCommands.h"
 #include "app/ProgramFolder.h"
 #include "app/ProgramState.h"
 #include "app/WebEngineSetup.h"
@@ -27,6 +28,7 @@ int main(int argc, char *argv[]) {
 
     MainWindow window(folder, bank, program, config, messages);
     messages.setParent(&window);
+    ProgramCommands commands(window, folder, bank, program, config, messages);
     ActivationWatcher watcher(&window);
     QObject::connect(&watcher, &ActivationWatcher::activatedAgain, &window,
                      &MainWindow::activatedAgain);
@@ -37,5 +39,6 @@ int main(int argc, char *argv[]) {
     if (!window.bankOpened())
         messages.inform(bank.problem() +
                         QStringLiteral("\n请重新安装 Velkora，或用“数据恢复”从备份中恢复题库。"));
+    commands.scheduleStartupCheck();
     return app.exec();
 }

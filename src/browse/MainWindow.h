@@ -87,6 +87,8 @@ public:
     void setCommand(const char *actionName, std::function<void()> command);
 
     const BrowseSession &session() const { return m_session; }
+    // Set while the simulated exam is being entered from the toolbar.
+    bool &examRunningMark() { return m_session.examRunning(); }
     bool bankOpened() const { return m_bankOpened; }
     QString panelCaption() const; // caption of Panel6
     QTreeWidget *tree() const { return m_tree; }

@@ -1,0 +1,60 @@
+#include "app/ProgramCommands.h"
+
+#include "app/AppConfig.h"
+#include "app/ProgramFolder.h"
+#include "app/ProgramState.h"
+#include "browse/MainWindow.h"
+#include "exam/CandidateCardWindow.h"
+#include "exam/ExamCountdown.h"
+#include "exam/ExamEntryWindow.h"
+#include "exam/ExamLoginWindow.h"
+#include "exam/ExamSettingsWindow.h"
+#include "exam/ExamWindow.h"
+#include "exam/RandomSource.h"
+#include "feedback/ErrorReportWindow.h"
+#include "maintenance/BackupWindow.h"
+#include "maintenance/RestoreWindow.h"
+#include "update/UpdateCheck.h"
+
+#include <QTimer>
+
+namespace velkora {
+
+ProgramCommands::ProgramCommands(MainWindow &window, const ProgramFolder &folder,
+                                 BankConnection &bank, ProgramState &program,
+                                 const AppConfig &config, Messages &messages)
+    : QObject(&window), m_window(window), m_folder(folder), m_bank(bank), m_program(program),
+      m_messages(messages), m_random(std::make_unique<SeededRandom>()),
+      m_examEntry(std::make_unique<ExamEntry>(
+          bank, messages, [&folder](const QString &name) { return folder.path(name); }, &window)),
+      m_backup(new BackupWindow(folder, bank, messages, &window)),
+      m_restore(new RestoreWindow(folder, bank, messages, &window)),
+      m_update(new UpdateCheck(folder, messages, this)) {
+    m_examEntry->setExamStarter([this](TitleLevel level, QWidget *card) {
+        ExamWindow exam(m_bank, m_messages, m_folder, *m_random, new TimerTicker,
+                        {level, m_window.examRunningMark(), &m_window, {}}, card);
+        exam.exec();
+    });
+    window.setCommand("NewImage6", [this] { runExam(); });
+    window.setCommand("NewImage4", [this] { m_backup->exec(); });
+    window.setCommand("NewImage2", [this] { m_restore->exec(); });
+    window.setCommand("rjsj", [this] { m_update->checkOnDemand(); });
+    connect(m_restore, &RestoreWindow::bankRestored, &window, &MainWindow::reloadBank);
+
+    ErrorReportWindow *report = window.errorReportWindow();
+    report->setFeedbackServer(config.feedbackServer());
+    report->setMessages(messages);
+    report->setProgramState(program);
+}
+
+ProgramCommands::~ProgramCommands() = default;
+
+void ProgramCommands::runExam() {
+    m_examEntry->run(m_window.examRunningMark());
+}
+
+void ProgramCommands::scheduleStartupCheck() {
+    QTimer::singleShot(1, this, [this] { m_update->checkAtStartup(m_program.updateInfoUrl); });
+}
+
+} // namespace velkora
