@@ -3,6 +3,10 @@
 #include "app/WebEngineSetup.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <algorithm>
@@ -28,6 +32,38 @@ inline long peakMemoryKiB() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
+}
+
+// Proportional memory of this process and every process it started (the
+// page view's renderers), in KiB.
+inline long familyMemoryKiB() {
+    const auto field = [](const QString &file, const char *key) -> long {
+        QFile f(file);
+        if (!f.open(QIODevice::ReadOnly))
+            return 0;
+        for (const QByteArray &line : f.readAll().split('\n')) {
+            if (line.startsWith(key))
+                return line.mid(qstrlen(key)).trimmed().split(' ').value(0).toLong();
+        }
+        return 0;
+    };
+    QHash<long, long> parentOf;
+    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        bool numeric = false;
+        const long pid = entry.toLong(&numeric);
+        if (numeric)
+            parentOf.insert(pid, field(QStringLiteral("/proc/%1/status").arg(pid), "PPid:"));
+    }
+    const long self = QCoreApplication::applicationPid();
+    long total = 0;
+    for (auto it = parentOf.cbegin(); it != parentOf.cend(); ++it) {
+        long pid = it.key();
+        while (pid > 1 && pid != self)
+            pid = parentOf.value(pid, 0);
+        if (pid == self)
+            total += field(QStringLiteral("/proc/%1/smaps_rollup").arg(it.key()), "Pss:");
+    }
+    return total;
 }
 
 inline void report(const char *name, double value, const char *unit) {

@@ -14,10 +14,10 @@
 namespace velkora::bench {
 
 // A program folder holding the page template and a bank of one synthetic
-// chapter of 200 mixed questions, open on its own connection.
+// chapter of mixed questions, open on its own connection.
 class SyntheticChapter {
 public:
-    SyntheticChapter() {
+    explicit SyntheticChapter(int questions = 200) {
         QFile::copy(QStringLiteral(VELKORA_PROGRAM_DIR "/yk.html"), templatePath());
         QDir(m_folder.path()).mkpath("Data");
         const QString path = m_folder.filePath("Data/med.mdb");
@@ -26,11 +26,11 @@ public:
             db.setDatabaseName(path);
             db.open();
             BankWriter writer(db);
-            writeSyntheticBank(writer, {1, 1, 1, 200});
+            writeSyntheticBank(writer, {1, 1, 1, questions});
             db.close();
         }
         QSqlDatabase::removeDatabase("bench-make");
-        m_bank = std::make_unique<BankConnection>(path, "bench");
+        m_bank = std::make_unique<BankConnection>(path, QStringLiteral("bench-%1").arg(questions));
         m_bank->open();
         const BankQueries queries(m_bank->database());
         const int section = queries.childNodes(queries.topLevelNodes().value(0).id).value(0).id;
@@ -39,12 +39,12 @@ public:
 
     QString templatePath() const { return m_folder.filePath("yk.html"); }
     BankConnection &bank() const { return *m_bank; }
-    int chapterId() const { return m_chapterId; }
+    RowId chapterId() const { return m_chapterId; }
 
 private:
     QTemporaryDir m_folder;
     std::unique_ptr<BankConnection> m_bank;
-    int m_chapterId = 0;
+    RowId m_chapterId = 0;
 };
 
 } // namespace velkora::bench

@@ -1,8 +1,8 @@
 #include "app/Logging.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QMutex>
 #include <QStandardPaths>
 #include <cstdio>
 
@@ -11,15 +11,13 @@ namespace velkora {
 namespace {
 
 QFile *logFile = nullptr;
+// Messages come from more than one thread (the feedback upload has its own).
+QMutex logLock;
 
 void writeMessage(QtMsgType type, const QMessageLogContext &context, const QString &message) {
-    static const char *const levels[] = {"debug", "warning", "critical", "fatal", "info"};
     const QByteArray line =
-        QStringLiteral("%1 %2 %3: %4\n")
-            .arg(QDateTime::currentDateTime().toString(Qt::ISODateWithMs),
-                 QLatin1String(levels[type]),
-                 QLatin1String(context.category ? context.category : "default"), message)
-            .toUtf8();
+        (qFormatLogMessage(type, context, message) + QLatin1Char('\n')).toUtf8();
+    const QMutexLocker locked(&logLock);
     std::fputs(line.constData(), stderr);
     if (logFile) {
         logFile->write(line);
@@ -30,6 +28,10 @@ void writeMessage(QtMsgType type, const QMessageLogContext &context, const QStri
 } // namespace
 
 QString installLogging() {
+    qSetMessagePattern(QStringLiteral(
+        "%{time yyyy-MM-ddThh:mm:ss.zzz} "
+        "%{if-debug}debug%{endif}%{if-info}info%{endif}%{if-warning}warning%{endif}"
+        "%{if-critical}critical%{endif}%{if-fatal}fatal%{endif} %{category}: %{message}"));
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     QDir().mkpath(folder);
     static QFile file(QDir(folder).filePath(QStringLiteral("velkora.log")));
