@@ -5,6 +5,7 @@
 #include "app/ProgramCommands.h"
 #include "app/ProgramFolder.h"
 #include "app/ProgramState.h"
+#include "app/RaiseOnShow.h"
 #include "app/WebEngineSetup.h"
 #include "browse/MainWindow.h"
 #include "store/BankConnection.h"
@@ -19,6 +20,8 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("Velkora"));
     QApplication::setApplicationDisplayName(QStringLiteral("Velkora"));
     installLogging();
+    RaiseOnShow raiseOnShow;
+    app.installEventFilter(&raiseOnShow);
 
     const ProgramFolder folder = ProgramFolder::ofApplication();
     const AppConfig config = AppConfig::load(folder.configPath());
