@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QHash>
+#include <QKeyEvent>
 #include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QPainter>
@@ -117,6 +118,16 @@ void PictureButton::mouseReleaseEvent(QMouseEvent *event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         showPicture(m_pictures.hover);
     QAbstractButton::mouseReleaseEvent(event);
+}
+
+void PictureButton::keyPressEvent(QKeyEvent *event) {
+    // Like the program's other buttons, Enter presses a focused one too.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        animateClick();
+        event->accept();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 } // namespace velkora

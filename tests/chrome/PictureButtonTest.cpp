@@ -109,7 +109,7 @@ TEST_F(PictureButtonTest, IsAnAccessiblePushButtonNamedByItsFace) {
     EXPECT_TRUE(clicks.wait(2000));
 }
 
-TEST_F(PictureButtonTest, TakesTheFocusAndAnswersTheSpaceKey) {
+TEST_F(PictureButtonTest, TakesTheFocusAndAnswersSpaceAndEnter) {
     const ProgramFolder folder(dir.path());
     QWidget window;
     PictureButton *button = makeButton(folder, "gjst", &window);
@@ -118,6 +118,9 @@ TEST_F(PictureButtonTest, TakesTheFocusAndAnswersTheSpaceKey) {
     QSignalSpy clicks(button, &PictureButton::clicked);
     QTest::keyClick(button, Qt::Key_Space);
     EXPECT_EQ(clicks.count(), 1);
+    QTest::keyClick(button, Qt::Key_Return);
+    EXPECT_TRUE(clicks.wait(2000));
+    EXPECT_EQ(clicks.count(), 2);
 }
 
 TEST_F(PictureButtonTest, APictureIsDecodedAgainOnlyWhenItsFileChanged) {
