@@ -200,6 +200,14 @@ void ExamWindow::showEvent(QShowEvent *event) {
     if (QScreen *screen = this->screen())
         setGeometry(screen->availableGeometry());
     m_countdown->start();
+    // A window manager activates a new window right after it shows, which
+    // draws the paper; without one the window may never be activated, so the
+    // show itself asks for it as well (the paper is drawn once either way).
+    activateWindow();
+    QTimer::singleShot(0, this, [this] {
+        if (!m_assembled)
+            formActivate();
+    });
 }
 
 void ExamWindow::moveEvent(QMoveEvent *event) {
