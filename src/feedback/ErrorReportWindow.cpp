@@ -162,8 +162,11 @@ void ErrorReportWindow::clearForReport() {
 }
 
 void ErrorReportWindow::showEvent(QShowEvent *event) {
-    if (const QScreen *screen = this->screen())
-        move(screen->geometry().width() / 2 - 512, screen->geometry().height() / 2 - 384);
+    // A 1024 x 768 frame centred on the screen the window is on.
+    if (const QScreen *screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.x() + area.width() / 2 - 512, area.y() + area.height() / 2 - 384);
+    }
     QWidget::showEvent(event);
 }
 
