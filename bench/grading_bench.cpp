@@ -12,6 +12,7 @@
 #include "page/PagePresenter.h"
 #include "page/WebPageView.h"
 #include "store/BankConnection.h"
+#include "store/BankConventions.h"
 #include "store/BankQueries.h"
 #include "store/BankWriter.h"
 
@@ -51,7 +52,7 @@ double readOneByOne(WebPageView &view, const QList<Question> &questions, int &an
     answered = 0;
     for (const Question &q : questions) {
         QString given;
-        if (q.code == sharedOptionsCode) {
+        if (q.code == typecode::sharedOptions) {
             given =
                 view.evaluate(QString("document.getElementById('a%1').value").arg(q.id)).toString();
         } else {
@@ -105,7 +106,7 @@ int main(int argc, char *argv[]) {
     const QList<Question> questions = questionsOf(queries, chapterId);
     int optionCount = 0;
     for (const Question &q : questions)
-        optionCount += q.code == sharedOptionsCode ? 1 : int(q.options.size());
+        optionCount += q.code == typecode::sharedOptions ? 1 : int(q.options.size());
 
     QList<double> oneByOne, snapshot, submissions;
     int answeredSlow = 0, answeredFast = 0;

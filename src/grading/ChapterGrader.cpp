@@ -2,6 +2,7 @@
 
 #include "grading/AnswerText.h"
 #include "grading/PageAnswers.h"
+#include "store/BankConventions.h"
 #include "store/BankQueries.h"
 
 namespace velkora {
@@ -14,8 +15,9 @@ ChapterGrade gradeChapter(const BankQueries &queries, RowId treeId, ViewMode mod
         GroupScore score{type.title};
         for (const QuestionRow &question : queries.questionsOfGroup(group.id, mode)) {
             ++score.questions;
-            const QList<OptionRow> options =
-                type.code == sharedOptionsCode ? QList<OptionRow>{} : queries.options(question.id);
+            const QList<OptionRow> options = type.code == typecode::sharedOptions
+                                                 ? QList<OptionRow>{}
+                                                 : queries.options(question.id);
             const std::optional<QString> given = answers.given(type.code, question.id, options);
             if (!given)
                 throw MissingAnswerControls(question.id);

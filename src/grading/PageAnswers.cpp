@@ -1,5 +1,7 @@
 #include "grading/PageAnswers.h"
 
+#include "store/BankConventions.h"
+
 namespace velkora {
 
 PageAnswers::PageAnswers(const QList<ControlState> &controls) {
@@ -17,7 +19,7 @@ const ControlState *PageAnswers::control(const QString &id) const {
 
 std::optional<QString> PageAnswers::given(int code, RowId questionId,
                                           const QList<OptionRow> &options) const {
-    if (code == sharedOptionsCode) {
+    if (code == typecode::sharedOptions) {
         const ControlState *list = control(QStringLiteral("a") + QString::number(questionId));
         if (!list)
             return std::nullopt;

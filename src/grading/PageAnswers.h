@@ -8,9 +8,6 @@
 
 namespace velkora {
 
-// Display code of the groups whose questions share one set of options and
-// are answered through a drop-down list instead of option controls.
-constexpr int sharedOptionsCode = 9;
 // Value of the drop-down list while the learner has chosen nothing.
 inline const QString nothingChosen = QStringLiteral("daan");
 

@@ -1,17 +1,12 @@
 #include "grading/ScoreSheet.h"
 
+#include "store/BankConventions.h"
+
 #include "store/Sql.h"
 
 #include <QSqlQuery>
 
 namespace velkora {
-
-namespace {
-struct TitleMerge {
-    QString title;
-    ScoreSheet::Merge when;
-};
-} // namespace
 
 void ScoreSheet::clear() {
     sql::run(m_db, QStringLiteral("DELETE FROM fenshu"));
@@ -39,16 +34,8 @@ void ScoreSheet::merge(const QString &title, Merge when) {
 }
 
 void ScoreSheet::mergeSubmissionTitles() {
-    static const TitleMerge merges[] = {
-        {QStringLiteral("五个公用备选多个题每题一个选项9"), Merge::IfFound},
-        {QStringLiteral("阅读案例多个问题8"), Merge::IfFound},
-        {QStringLiteral("B型题配伍选择题"), Merge::Always},
-        {QStringLiteral("A3/A4型题：每个案例至少有3个提问，每个提问有4-12个备选答案，"
-                        "其中正确答案有一个或多个。"),
-         Merge::Always},
-    };
-    for (const TitleMerge &m : merges)
-        merge(m.title, m.when);
+    for (const MergedScoreTitle &m : mergedScoreTitles())
+        merge(m.title, m.always ? Merge::Always : Merge::IfFound);
 }
 
 void ScoreSheet::dropEmptyRows() {

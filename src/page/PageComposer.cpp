@@ -1,19 +1,14 @@
 #include "page/PageComposer.h"
 
 #include "page/Fragments.h"
+#include "store/BankConventions.h"
 
 namespace velkora {
 
-namespace {
-bool singleAnswer(int code) {
-    return code >= 1 && code <= 3;
-}
-bool ownQuestion(int code) {
-    return code >= 1 && code <= 7;
-}
-constexpr int caseCode = 8;
-constexpr int sharedOptionsCode = 9;
-} // namespace
+using typecode::ownQuestion;
+using typecode::singleAnswer;
+constexpr int caseCode = typecode::caseGroup;
+constexpr int sharedOptionsCode = typecode::sharedOptions;
 
 void PageComposer::addGroup(const GroupContent &group) {
     addHeading(group);
@@ -53,12 +48,12 @@ void PageComposer::addQuestion(const GroupContent &group, const GroupContent::It
                                int groupIndex) {
     const int code = group.type.code;
     const QuestionRow &q = item.question;
-    if (code >= 1 && code <= caseCode && !q.picture.trimmed().isEmpty())
+    if (typecode::optionRows(code) && !q.picture.trimmed().isEmpty())
         append(fragments::picture(q.picture, practice()));
     addStem(code, group, q, groupIndex);
     append(fragments::lineBreak);
     ++m_numbering.questionNo;
-    if (code >= 1 && code <= caseCode) {
+    if (typecode::optionRows(code)) {
         for (const OptionRow &option : item.options) {
             append(fragments::lineBreak);
             append(fragments::space + (singleAnswer(code)

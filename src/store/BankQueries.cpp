@@ -1,5 +1,7 @@
 #include "store/BankQueries.h"
 
+#include "store/BankConventions.h"
+
 #include "store/Sql.h"
 
 #include <QSqlQuery>
@@ -36,10 +38,6 @@ QuestionRow questionOf(const QSqlQuery &q) {
     row.favourite = sql::isFlagSet(q.value("scbt"));
     row.wrong = sql::isFlagSet(q.value("ct"));
     return row;
-}
-
-QString flagColumn(ViewMode mode) {
-    return mode == ViewMode::Favourites ? QStringLiteral("scbt") : QStringLiteral("ct");
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "store/FlagStore.h"
 
+#include "store/BankConventions.h"
+
 #include "store/Sql.h"
 
 #include <QSqlQuery>
@@ -19,8 +21,7 @@ std::optional<bool> FlagStore::toggleFavourite(RowId questionId) {
 }
 
 void FlagStore::markChapters(ViewMode mode) {
-    const QString flag =
-        mode == ViewMode::Favourites ? QStringLiteral("scbt") : QStringLiteral("ct");
+    const QString flag = flagColumn(mode);
     sql::inTransaction(m_db, [&] {
         sql::run(m_db, QStringLiteral("UPDATE tree SET %1=''").arg(flag));
         sql::run(m_db, QStringLiteral("UPDATE tree SET %1='1' WHERE id IN (SELECT treeid FROM "
