@@ -2,6 +2,7 @@
 
 #include "SyntheticBank.h"
 #include "store/BankConnection.h"
+#include "store/BankFile.h"
 #include "store/BankQueries.h"
 #include "store/BankWriter.h"
 
@@ -21,15 +22,9 @@ public:
         QFile::copy(QStringLiteral(VELKORA_PROGRAM_DIR "/yk.html"), templatePath());
         QDir(m_folder.path()).mkpath("Data");
         const QString path = m_folder.filePath("Data/med.mdb");
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "bench-make");
-            db.setDatabaseName(path);
-            db.open();
-            BankWriter writer(db);
+        writeBankFile(path, [&](BankWriter &writer) {
             writeSyntheticBank(writer, {1, 1, 1, questions});
-            db.close();
-        }
-        QSqlDatabase::removeDatabase("bench-make");
+        });
         m_bank = std::make_unique<BankConnection>(path, QStringLiteral("bench-%1").arg(questions));
         m_bank->open();
         const BankQueries queries(m_bank->database());

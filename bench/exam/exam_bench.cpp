@@ -17,6 +17,7 @@
 #include "exam/RandomSource.h"
 #include "page/WebPageView.h"
 #include "store/BankConnection.h"
+#include "store/BankFile.h"
 #include "store/BankWriter.h"
 #include "store/Sql.h"
 
@@ -58,17 +59,7 @@ public:
         QFile::copy(QStringLiteral(VELKORA_PROGRAM_DIR "/yk.html"), m_dir.filePath("yk.html"));
         QDir(m_dir.path()).mkpath("Data");
         const QString path = m_dir.filePath("Data/med.mdb");
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "bench-make");
-            db.setDatabaseName(path);
-            db.open();
-            sql::inTransaction(db, [&] {
-                BankWriter writer(db);
-                writeSyntheticBank(writer, size);
-            });
-            db.close();
-        }
-        QSqlDatabase::removeDatabase("bench-make");
+        writeBankFile(path, [&](BankWriter &writer) { writeSyntheticBank(writer, size); });
         m_bank = std::make_unique<BankConnection>(path, "bench");
         m_bank->open();
     }

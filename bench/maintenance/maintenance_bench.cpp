@@ -6,6 +6,7 @@
 #include "maintenance/BankBackup.h"
 #include "maintenance/BankRestore.h"
 #include "store/BankConnection.h"
+#include "store/BankFile.h"
 #include "store/BankWriter.h"
 #include "store/Sql.h"
 
@@ -33,18 +34,10 @@ int main(int argc, char *argv[]) {
     const QString bankPath = dir.filePath(QStringLiteral("Data/med.mdb"));
     BankConnection bank(bankPath);
     int questions = 0;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "bench-make");
-        db.setDatabaseName(bankPath);
-        db.open();
-        sql::inTransaction(db, [&] {
-            BankWriter writer(db);
-            writeSyntheticBank(writer, bankSize);
-            questions = writer.questionsWritten();
-        });
-        db.close();
-    }
-    QSqlDatabase::removeDatabase("bench-make");
+    writeBankFile(bankPath, [&](BankWriter &writer) {
+        writeSyntheticBank(writer, bankSize);
+        questions = writer.questionsWritten();
+    });
     if (!bank.open()) {
         std::fprintf(stderr, "bank not opened: %s\n", qPrintable(bank.problem()));
         return 1;

@@ -1,6 +1,6 @@
 #include "feedback/FeedbackUploader.h"
 
-#include "maintenance/ScopedDatabase.h"
+#include "store/ScopedDatabase.h"
 
 #include <QLoggingCategory>
 #include <QSqlError>

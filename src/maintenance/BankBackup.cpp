@@ -2,7 +2,7 @@
 
 #include "maintenance/BankFileCheck.h"
 #include "maintenance/FileReplacement.h"
-#include "maintenance/ScopedDatabase.h"
+#include "store/ScopedDatabase.h"
 #include "store/BankConnection.h"
 
 #include <QDir>

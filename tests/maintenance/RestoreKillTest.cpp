@@ -1,6 +1,6 @@
 #include "maintenance/BankFileCheck.h"
 #include "maintenance/BankRestore.h"
-#include "maintenance/ScopedDatabase.h"
+#include "store/ScopedDatabase.h"
 #include "store/BankConnection.h"
 #include "support/TestBank.h"
 

@@ -1,6 +1,8 @@
 #include "store/Schema.h"
 #include "store/BankConnection.h"
+#include "store/BankFile.h"
 #include "store/BankQueries.h"
+#include "store/BankWriter.h"
 #include "store/Sql.h"
 #include "store/StoreError.h"
 #include "support/TestBank.h"
@@ -111,19 +113,10 @@ namespace {
 // A bank of many pages in a temporary folder, closed, for damaging on disk.
 QString largeClosedBank(const QTemporaryDir &dir) {
     const QString path = QDir(dir.path()).filePath("large.mdb");
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "large-make");
-        db.setDatabaseName(path);
-        EXPECT_TRUE(db.open());
-        schema::create(db);
-        sql::inTransaction(db, [&] {
-            for (int i = 0; i < 3000; ++i)
-                sql::run(db, "INSERT INTO question (id, readtextid, content) VALUES (?, 1, ?)",
-                         {i, QString(40, QChar(0x4e00 + i % 100))});
-        });
-        db.close();
-    }
-    QSqlDatabase::removeDatabase("large-make");
+    writeBankFile(path, [](BankWriter &writer) {
+        for (int i = 0; i < 3000; ++i)
+            writer.addQuestion(1, QString(40, QChar(0x4e00 + i % 100)), "A", {}, {});
+    });
     return path;
 }
 } // namespace

@@ -1,5 +1,7 @@
 #include "support/TestBank.h"
 
+#include "store/BankFile.h"
+
 #include "store/Schema.h"
 #include "store/Sql.h"
 
@@ -9,23 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace velkora::test {
-
-namespace {
-int connectionSerial = 0;
-
-void createBankFile(const QString &path) {
-    // A bank with every table and no content yet.
-    const QString name = QStringLiteral("test-create-%1").arg(++connectionSerial);
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        db.open();
-        schema::create(db);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-}
-} // namespace
 
 QString typeTitle(int typeId) {
     switch (typeId) {
@@ -53,9 +38,13 @@ QString typeTitle(int typeId) {
     return {};
 }
 
+namespace {
+int connectionSerial = 0;
+} // namespace
+
 TestBank::TestBank() {
     QDir(m_dir.path()).mkpath(QStringLiteral("Data"));
-    createBankFile(filePath());
+    writeBankFile(filePath());
     m_connection = std::make_unique<BankConnection>(
         filePath(), QStringLiteral("test-bank-%1").arg(++connectionSerial));
     if (!m_connection->open())

@@ -3,6 +3,7 @@
 // renamed over it only when complete.
 #include "DemoBankImport.h"
 #include "SyntheticBank.h"
+#include "store/BankFile.h"
 #include "store/BankWriter.h"
 #include "store/Sql.h"
 #include "store/StoreError.h"
@@ -40,29 +41,18 @@ int main(int argc, char *argv[]) {
     const QString partial = target + QStringLiteral(".partial");
     QFile::remove(partial);
     QString problem;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "bankgen");
-        db.setDatabaseName(partial);
-        if (!db.open()) {
-            std::fprintf(stderr, "cannot create %s\n", qPrintable(partial));
-            return 1;
-        }
-        try {
-            sql::inTransaction(db, [&] {
-                BankWriter writer(db);
-                if (demo) {
-                    problem = importBankSource(args[1], writer);
-                } else {
-                    writeSyntheticBank(writer, {args[1].toInt(), args[2].toInt(), args[3].toInt(),
-                                                args[4].toInt()});
-                }
-            });
-        } catch (const StoreError &error) {
-            problem = error.message();
-        }
-        db.close();
+    try {
+        writeBankFile(partial, [&](BankWriter &writer) {
+            if (demo) {
+                problem = importBankSource(args[1], writer);
+            } else {
+                writeSyntheticBank(
+                    writer, {args[1].toInt(), args[2].toInt(), args[3].toInt(), args[4].toInt()});
+            }
+        });
+    } catch (const StoreError &error) {
+        problem = error.message();
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("bankgen"));
     if (!problem.isEmpty()) {
         std::fprintf(stderr, "bank not written: %s\n", qPrintable(problem));
         QFile::remove(partial);

@@ -1,4 +1,4 @@
-#include "maintenance/ScopedDatabase.h"
+#include "store/ScopedDatabase.h"
 
 #include <QAtomicInt>
 #include <QSqlError>
