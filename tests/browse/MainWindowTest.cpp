@@ -1,3 +1,4 @@
+#include "maintenance/RestoreWindow.h"
 #include "store/BankQueries.h"
 #include "support/MainWindowFixture.h"
 
@@ -244,4 +245,42 @@ TEST(ProgramFolderOfTheApplication, IsTheExecutablesFolderNotTheWorkingDirectory
     EXPECT_NE(ProgramFolder::ofApplication().bankPath(),
               QDir(elsewhere.path()).filePath("Data/med.mdb"));
     QDir::setCurrent(before);
+}
+
+TEST(StartUpFailures, ARestoreBringsBackAProgramThatStartedWithoutABank) {
+    FailingStart start;
+    MainWindow &window = start.open();
+    window.refreshTree();
+    window.show();
+    window.activate();
+    ASSERT_FALSE(window.bankOpened());
+
+    // A backup made elsewhere, in a folder named as backups are.
+    QTemporaryDir elsewhere;
+    QDir(elsewhere.path()).mkpath("数据备份");
+    TestBank saved;
+    saved.addStandardTypes();
+    const RowId chapter = saved.addChapterPath("恢复的章节");
+    saved.addChoice(saved.writer().addGroup(chapter, SingleA1), "恢复的题", "A");
+    saved.connection().close();
+    const QString backup = elsewhere.filePath("数据备份/med.mdb.bak");
+    ASSERT_TRUE(QFile::copy(saved.filePath(), backup));
+
+    RestoreWindow restore(start.folder, *start.bank, start.messages);
+    QObject::connect(&restore, &RestoreWindow::bankRestored, &window, &MainWindow::reloadBank);
+    restore.setFileChooser([&](const QString &) { return backup; });
+    restore.findChild<QAction *>("Button1")->trigger();
+    restore.findChild<QAction *>("Button2")->trigger();
+    EXPECT_TRUE(start.messages.shown.contains("成功恢复数据！"));
+    EXPECT_TRUE(window.bankOpened());
+    EXPECT_EQ(window.statusPanel(0)->text(), "试题量：1234");
+    EXPECT_GT(window.tree()->topLevelItemCount(), 0);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return window.pageView()
+                ->evaluate("document.body.innerText")
+                .toString()
+                .contains("恢复的题");
+        },
+        5000));
 }
