@@ -2,8 +2,8 @@
 
 #include "maintenance/BankFileCheck.h"
 #include "maintenance/FileReplacement.h"
-#include "store/ScopedDatabase.h"
 #include "store/BankConnection.h"
+#include "store/ScopedDatabase.h"
 
 #include <QDir>
 #include <QFileInfo>

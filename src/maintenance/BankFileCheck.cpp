@@ -1,7 +1,7 @@
 #include "maintenance/BankFileCheck.h"
 
-#include "store/ScopedDatabase.h"
 #include "store/BankConnection.h"
+#include "store/ScopedDatabase.h"
 
 #include <QSqlQuery>
 

@@ -1,19 +1,11 @@
 #include "exam/ExamCountdown.h"
+#include "HandTicker.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
 namespace velkora::test {
 namespace {
-
-class HandTicker : public Ticker {
-public:
-    void start() override { running = true; }
-    void stop() override { running = false; }
-    void tick() { emit ticked(); }
-
-    bool running = false;
-};
 
 struct CountdownTest : ::testing::Test {
     HandTicker *ticker = new HandTicker;

@@ -1,5 +1,6 @@
 #include "exam/ExamWindow.h"
 #include "ExamBank.h"
+#include "HandTicker.h"
 #include "chrome/PictureButton.h"
 #include "exam/AnswerSheetBox.h"
 #include "exam/ExamCountdown.h"
@@ -20,15 +21,6 @@ using namespace velkora;
 using namespace velkora::test;
 
 namespace {
-
-class HandTicker : public Ticker {
-public:
-    void start() override { running = true; }
-    void stop() override { running = false; }
-    void tick() { emit ticked(); }
-
-    bool running = false;
-};
 
 class ExamWindowTest : public ::testing::Test {
 protected:
