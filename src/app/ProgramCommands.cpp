@@ -36,6 +36,7 @@ ProgramCommands::ProgramCommands(MainWindow &window, const ProgramFolder &folder
         exam.exec();
     });
     window.setCommand("NewImage6", [this] { runExam(); });
+    window.setCommand("cssz", [this] { m_examEntry->settingsWindow().exec(); });
     window.setCommand("NewImage4", [this] { m_backup->exec(); });
     window.setCommand("NewImage2", [this] { m_restore->exec(); });
     window.setCommand("rjsj", [this] { m_update->checkOnDemand(); });

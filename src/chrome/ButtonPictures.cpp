@@ -27,6 +27,8 @@ ButtonFace buttonFace(const QString &objectName) {
         // Pressed, this one shows its normal picture.
         {"NewImage2", {"数据恢复", states("sjhy-1.jpg", "sjhy-2.jpg", "sjhy-1.jpg")}},
         {"rjsj", {"软件升级", threeStates("rjsj", ".jpg")}},
+        // The exam settings alone; the toolbar keeps it hidden.
+        {"cssz", {"参数设置", {}}},
         // title strip
         {"NewImage9", {"最小化", threeStates("MinBtn", ".bmp")}},
         {"NewImage8", {"最大化", threeStates("MaxBtn", ".bmp")}},

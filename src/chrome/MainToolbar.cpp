@@ -23,6 +23,7 @@ MainToolbar::MainToolbar(const PictureButton::Resolver &resolver, QWidget *paren
     row->setSpacing(0);
     for (const QString &name : buttonNames())
         row->addWidget(makePictureButton(name, resolver, this));
+    makePictureButton(QStringLiteral("cssz"), resolver, this)->hide();
     auto *banner = new QLabel(this);
     banner->setObjectName(QStringLiteral("Panel7"));
     banner->setPixmap(QPixmap(resolver(QStringLiteral("mv/banner.jpg"))));
