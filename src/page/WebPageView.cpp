@@ -168,7 +168,12 @@ bool WebPageView::appendHtml(const QStringList &fragments) {
     const QString script =
         QStringLiteral(
             "(function(f){var b=document.body;if(!b)return -1;"
-            "var risky=/<\\s*(script|iframe|object|embed|frame)|\\son[a-z]+\\s*=|javascript:/i;"
+            // The page's own buttons call xsda, scbt and the ctfk address; any other
+            // handler, script or script address marks a fragment to clean.
+            "var risky=/<\\s*(script|iframe|object|embed|frame)|javascript:|"
+            "\\son(?!click=\"(xsda\\(this|scbt\\(this|window\\.location\\.href=\\('http:\\/\\/"
+            "ctfk))"
+            "[a-z]+\\s*=/i;"
             "var d=document.implementation.createHTMLDocument('');"
             "for(var i=0;i<f.length;i++){"
             "if(!risky.test(f[i])){b.insertAdjacentHTML('beforeend',f[i]);continue;}"
