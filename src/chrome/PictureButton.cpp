@@ -58,6 +58,8 @@ QSize PictureButton::sizeHint() const {
 }
 
 void PictureButton::showPicture(const QString &name) {
+    if (name.isEmpty())
+        return; // a button drawn by its face text alone
     const QString file = m_resolve(name);
     const QPixmap picture = cachedPicture(file);
     if (picture.isNull()) {
