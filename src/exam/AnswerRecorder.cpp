@@ -57,7 +57,7 @@ QString AnswerRecorder::choiceLetters(const PaperRow &row,
                                       const QHash<QString, ControlState> &byId) const {
     QString letters;
     for (const ExamOption &option : PaperQueries(m_db).options(row.sourceId.toLongLong())) {
-        const auto box = byId.constFind(QString::number(option.id));
+        const auto box = byId.constFind(option.id);
         if (box != byId.cend() && box->checked)
             letters += box->value;
     }

@@ -304,7 +304,7 @@ void ExamWindow::checkOptionByKey(const QString &letter) {
             return;
         QStringList optionIds;
         for (const ExamOption &option : queries.options(row->sourceId.toLongLong()))
-            optionIds << QString::number(option.id);
+            optionIds << option.id;
         for (const ControlState &control : m_page->controls()) {
             if (optionIds.contains(control.id) && control.value.trimmed() == letter)
                 m_page->presetControls({control.id}, {});

@@ -42,7 +42,7 @@ QList<ExamOption> PaperQueries::options(qint64 questionId) const {
                            {questionId});
     QList<ExamOption> options;
     while (q.next())
-        options.append({q.value(0).toLongLong(), q.value(1).toLongLong(), sql::text(q, "code"),
+        options.append({sql::text(q, "id"), q.value(1).toLongLong(), sql::text(q, "code"),
                         sql::text(q, "content")});
     return options;
 }

@@ -10,7 +10,7 @@ namespace velkora {
 
 // One option of a paper question (an `opinion` row).
 struct ExamOption {
-    qint64 id = 0;
+    QString id; // opinion.id as text, the element id of its input on the page
     qint64 questionId = 0;
     QString letter; // code
     QString content;

@@ -48,7 +48,7 @@ void addOptions(RowPage &page, const PaperRow &row, const PaperQueries &queries)
     const QString input =
         row.lx == lxCode(ExamClass::Single) ? QStringLiteral("radio") : QStringLiteral("checkbox");
     for (const ExamOption &option : queries.options(row.sourceId.toLongLong())) {
-        const QString id = QString::number(option.id);
+        const QString &id = option.id;
         page.fragments << QStringLiteral("<br>")
                        << QStringLiteral(" <input type=\"") + input + QStringLiteral("\" id=\"") +
                               id + QStringLiteral("\"  name=\"") +

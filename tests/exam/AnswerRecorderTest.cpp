@@ -119,4 +119,17 @@ TEST_F(AnswerRecorderTest, AnEntryNotOnThePaperStoresNothing) {
 }
 
 } // namespace
+
+TEST_F(AnswerRecorderTest, OptionsWhoseKeysAreTextAreFoundOnThePage) {
+    // Another tool's bank keys options with text, not numbers.
+    const qint64 question = addChoiceEntry("1", "a2", "AC");
+    bank.exec("CREATE TABLE keyed AS SELECT * FROM opinion");
+    bank.exec("DROP TABLE opinion");
+    bank.exec("ALTER TABLE keyed RENAME TO opinion");
+    bank.exec(QString("UPDATE opinion SET id = 'k' || code WHERE questionid = %1").arg(question));
+    const SavedAnswer saved = save("1", optionControls(question, "CA"));
+    EXPECT_EQ(saved.letters, "AC");
+    EXPECT_EQ(given("1"), "AC");
+}
+
 } // namespace velkora::test
