@@ -14,6 +14,7 @@
 #include "feedback/ErrorReportWindow.h"
 #include "maintenance/BackupWindow.h"
 #include "maintenance/RestoreWindow.h"
+#include "search/SearchCommand.h"
 #include "update/UpdateCheck.h"
 
 #include <QTimer>
@@ -41,6 +42,7 @@ ProgramCommands::ProgramCommands(MainWindow &window, const ProgramFolder &folder
     window.setCommand("NewImage2", [this] { m_restore->exec(); });
     window.setCommand("rjsj", [this] { m_update->checkOnDemand(); });
     connect(m_restore, &RestoreWindow::bankRestored, &window, &MainWindow::reloadBank);
+    new SearchCommand(window, bank, messages);
 
     ErrorReportWindow *report = window.errorReportWindow();
     report->setFeedbackServer(config.feedbackServer());

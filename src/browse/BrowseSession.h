@@ -35,6 +35,9 @@ public:
     QString currentTreeId() const { return m_currentTreeId; }
     void setCurrentTreeId(const QString &id) { m_currentTreeId = id; }
     NumberingState &numbering() { return m_numbering; }
+    // A search results page shows questions of many chapters; it is not graded.
+    bool showsSearchResults() const { return m_showsSearchResults; }
+    void setShowsSearchResults(bool shown) { m_showsSearchResults = shown; }
 
     // --- page navigations ---
     bool interceptArmed() const { return m_interceptArmed; }
@@ -79,6 +82,7 @@ private:
     QString m_currentTreeId;
     ViewMode m_viewMode = ViewMode::ChapterPractice;
     NumberingState m_numbering;
+    bool m_showsSearchResults = false;
     bool m_interceptArmed = false;
     bool m_keepPage = false;
     int m_layoutMark = 0;

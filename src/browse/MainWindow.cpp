@@ -268,6 +268,7 @@ void MainWindow::reloadBank() {
     setViewCaption(ViewMode::ChapterPractice);
     m_session.setCurrentTreeId({});
     m_session.setKeepPage(false);
+    emit bankReloaded();
     refreshTree();
     activate();
 }
@@ -391,7 +392,23 @@ void MainWindow::showChapter(RowId treeId) {
         m_pageToolbar->chapterLabel()->setText(page.chapterName);
         m_session.setCurrentTreeId(page.treeId);
     }
-    switch (m_presenter->show(page.fragments)) {
+    m_session.setShowsSearchResults(false);
+    presentPage(page.fragments);
+    m_session.setInterceptArmed(true);
+}
+
+void MainWindow::showSearchPage(const QStringList &fragments, const QString &afterShown) {
+    m_session.setInterceptArmed(false);
+    m_pageToolbar->chapterLabel()->setText(QStringLiteral("搜索结果"));
+    m_session.setShowsSearchResults(true);
+    presentPage(fragments);
+    if (!m_pageView->runScript(afterShown))
+        qCWarning(lcMain) << "search hits not highlighted";
+    m_session.setInterceptArmed(true);
+}
+
+void MainWindow::presentPage(const QStringList &fragments) {
+    switch (m_presenter->show(fragments)) {
     case ShowResult::TemplateMissing:
         informOnce(
             m_templateMissingTold,
@@ -412,7 +429,6 @@ void MainWindow::showChapter(RowId treeId) {
     case ShowResult::Superseded:
         break;
     }
-    m_session.setInterceptArmed(true);
 }
 
 bool MainWindow::handleNavigation(const QUrl &url) {

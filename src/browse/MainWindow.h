@@ -73,12 +73,19 @@ public:
     // BrowseSide, for the grading commands.
     QString currentChapter() const override { return m_session.currentTreeId(); }
     ViewMode viewMode() const override { return m_session.viewMode(); }
+    bool showsSearchResults() const override { return m_session.showsSearchResults(); }
     PageView &page() override;
     bool interceptArmed() const override { return m_session.interceptArmed(); }
     void setInterceptArmed(bool armed) override { m_session.setInterceptArmed(armed); }
     void keepPage() override { m_session.setKeepPage(true); }
     void rebuildPage() override;
     void enterView(ViewMode mode) override;
+
+    // Shows a composed search page in place of the chapter page, then runs
+    // `afterShown` on it (the highlighting of the hits).
+    void showSearchPage(const QStringList &fragments, const QString &afterShown);
+    // Maps a picture name of the bank to the file the page asks for.
+    std::function<QString(const QString &)> pictureLocator() const;
 
     // Chooses a printer for the page; false when the learner cancelled.
     using PrinterChooser = std::function<bool(QPrinter &)>;
@@ -102,6 +109,10 @@ public:
     QFrame *treeColumn() const { return m_panel2; }
     GradingCommands &grading() const { return *m_grading; }
 
+signals:
+    // The bank was opened anew, after a restore replaced it.
+    void bankReloaded();
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -114,7 +125,8 @@ private:
     void rebuildTree();
     void addNodes(QTreeWidgetItem *parent, const QList<NavigationNode> &nodes, int &position);
     void showChapter(RowId treeId);
-    std::function<QString(const QString &)> pictureLocator() const;
+    // Puts fragments into the page view, telling a template problem once.
+    void presentPage(const QStringList &fragments);
     void pressAnswerButtons(bool show);
     void changeTextSize(TextSizeStep (*step)(int &zoomLevel));
     void toggleFavourite(RowId questionId);

@@ -15,6 +15,7 @@ constexpr int stripHeight = 25;
 constexpr int minimiseFromRight = 90;
 constexpr int maximiseFromRight = 61;
 constexpr int closeFromRight = 32;
+constexpr int entrySpacing = 8;
 } // namespace
 
 TitleStrip::TitleStrip(const PictureButton::Resolver &resolver, QWidget *parent)
@@ -37,6 +38,23 @@ TitleStrip::TitleStrip(const PictureButton::Resolver &resolver, QWidget *parent)
     m_label2->hide();
 }
 
+void TitleStrip::addEntry(QWidget *entry) {
+    entry->setParent(this);
+    m_entries.append(entry);
+    placeEntries();
+    entry->show();
+}
+
+void TitleStrip::placeEntries() {
+    int right = width() - minimiseFromRight - entrySpacing;
+    for (QWidget *entry : std::as_const(m_entries)) {
+        const QSize size = entry->sizeHint().boundedTo(QSize(entry->maximumWidth(), stripHeight));
+        right -= size.width();
+        entry->setGeometry(right, (stripHeight - size.height()) / 2, size.width(), size.height());
+        right -= entrySpacing;
+    }
+}
+
 void TitleStrip::showMaximised(bool maximised) {
     m_maximise->setVisible(!maximised);
     m_restore->setVisible(maximised);
@@ -57,6 +75,7 @@ void TitleStrip::resizeEvent(QResizeEvent *event) {
     m_maximise->move(w - maximiseFromRight, 0);
     m_restore->move(w - maximiseFromRight, 0);
     m_close->move(w - closeFromRight, 0);
+    placeEntries();
 }
 
 void TitleStrip::mouseMoveEvent(QMouseEvent *event) {

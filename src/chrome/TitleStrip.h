@@ -23,6 +23,10 @@ public:
     QLabel *subjectIdLabel() const { return m_label4; }
     QLabel *subjectShortNameLabel() const { return m_label2; }
 
+    // Puts a widget of another command on the strip, left of the window
+    // buttons: the first one added nearest to them, each later one further left.
+    void addEntry(QWidget *entry);
+
     // Shows the maximise or the restore button, as the window state asks.
     void showMaximised(bool maximised);
 
@@ -37,7 +41,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    void placeEntries();
+
     QPixmap m_background;
+    QList<QWidget *> m_entries;
     PictureButton *m_minimise;
     PictureButton *m_maximise;
     PictureButton *m_restore;

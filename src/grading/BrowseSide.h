@@ -16,6 +16,7 @@ public:
     // Row id of the chapter whose page is shown, as text; empty before one.
     virtual QString currentChapter() const = 0;
     virtual ViewMode viewMode() const = 0;
+    virtual bool showsSearchResults() const = 0;
     virtual PageView &page() = 0;
 
     // In-page navigations are commands while armed; grading disarms them.

@@ -22,7 +22,23 @@ GradingCommands::GradingCommands(BrowseSide &browse, BankConnection &bank, Messa
     : QObject(window), m_browse(browse), m_bank(bank), m_messages(messages), m_folder(folder),
       m_window(window), m_runWindow([](QDialog &dialog) { dialog.exec(); }) {}
 
+namespace {
+const QString searchPageNotGraded =
+    QStringLiteral("只有章节的试题才能交卷评分和重新答题，搜索结果不评分。"
+                   "请在左侧目录中打开试题所在的章节。");
+} // namespace
+
+bool GradingCommands::refuseSearchPage() {
+    if (!m_browse.showsSearchResults())
+        return false;
+    m_browse.keepPage();
+    m_messages.inform(searchPageNotGraded);
+    return true;
+}
+
 void GradingCommands::submitChapter() {
+    if (refuseSearchPage())
+        return;
     const bool armedBefore = m_browse.interceptArmed();
     m_browse.keepPage();
     m_browse.setInterceptArmed(false);
@@ -62,6 +78,8 @@ void GradingCommands::showScoreAndAskToKeep() {
 }
 
 void GradingCommands::answerAgain() {
+    if (refuseSearchPage())
+        return;
     m_browse.keepPage(); // Cancel must leave the answers as they are
     if (!m_messages.ask(QStringLiteral("重新答题会清除当前所选的答案，是否继续？"),
                         QStringLiteral("提示"), Messages::Choice::OkCancel))

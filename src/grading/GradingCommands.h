@@ -37,6 +37,9 @@ signals:
     void answerButtonsReset();
 
 private:
+    // On a search page: tells the learner only chapters are graded.
+    bool refuseSearchPage();
+
     BrowseSide &m_browse;
     BankConnection &m_bank;
     Messages &m_messages;

@@ -5,6 +5,7 @@
 #include "store/Sql.h"
 
 #include <QSqlQuery>
+#include <algorithm>
 
 namespace velkora {
 
@@ -81,6 +82,25 @@ std::optional<TreeRow> BankQueries::treeRow(RowId id) const {
     if (!q.next())
         return std::nullopt;
     return treeRowOf(q);
+}
+
+QList<TreeRow> BankQueries::pathTo(RowId id) const {
+    QList<TreeRow> path;
+    std::optional<RowId> next = id;
+    while (next) {
+        QSqlQuery q = sql::run(
+            m_db, QStringLiteral("SELECT id, nodename, parentid FROM tree WHERE id=?"), {*next});
+        if (!q.next())
+            break;
+        const TreeRow row = treeRowOf(q);
+        if (std::any_of(path.cbegin(), path.cend(),
+                        [&](const TreeRow &seen) { return seen.id == row.id; }))
+            break; // a loop in the parent ids
+        path.prepend(row);
+        next = q.value("parentid").isNull() ? std::nullopt
+                                            : std::optional(q.value("parentid").toLongLong());
+    }
+    return path;
 }
 
 QList<GroupRow> BankQueries::groupsOfChapter(RowId treeId) const {

@@ -23,6 +23,8 @@ public:
     // Chapters under a section as the view lists them.
     QList<TreeRow> chapters(int sectionId, ViewMode mode) const;
     std::optional<TreeRow> treeRow(RowId id) const;
+    // The node and the nodes above it, the top one first.
+    QList<TreeRow> pathTo(RowId id) const;
 
     QList<GroupRow> groupsOfChapter(RowId treeId) const; // by type id
     std::optional<GroupRow> group(RowId id) const;

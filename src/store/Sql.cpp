@@ -11,6 +11,10 @@ Q_LOGGING_CATEGORY(lcSql, "velkora.store")
 
 QSqlQuery run(const QSqlDatabase &db, const QString &statement,
               std::initializer_list<QVariant> values) {
+    return run(db, statement, QVariantList(values));
+}
+
+QSqlQuery run(const QSqlDatabase &db, const QString &statement, const QVariantList &values) {
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.prepare(statement))

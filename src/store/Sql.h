@@ -11,6 +11,7 @@ namespace velkora::sql {
 // throws StoreError when preparing or executing fails.
 QSqlQuery run(const QSqlDatabase &db, const QString &statement,
               std::initializer_list<QVariant> values = {});
+QSqlQuery run(const QSqlDatabase &db, const QString &statement, const QVariantList &values);
 
 // Runs `work` inside one transaction: committed when it returns, rolled
 // back when it throws (the exception is passed on).

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "search/SearchQuery.h"
+#include "store/Records.h"
+
+#include <QList>
+#include <QSqlDatabase>
+
+namespace velkora {
+
+struct SearchHit {
+    RowId question = 0;
+    RowId group = 0;
+    RowId chapter = 0;
+};
+
+struct SearchResult {
+    qsizetype total = 0;   // every question that matched
+    QList<SearchHit> hits; // the first of them in tree order, at most the limit
+};
+
+// Finds the questions whose text holds every term of a query, in the order
+// the chapter pages show them, through a located or built SearchIndex.
+class BankSearch {
+public:
+    static constexpr int shownHits = 200;
+
+    BankSearch(QSqlDatabase db, QString indexTable)
+        : m_db(std::move(db)), m_table(std::move(indexTable)) {}
+
+    // Throws StoreError. An empty query finds nothing.
+    SearchResult find(const SearchQuery &query, int limit = shownHits) const;
+
+private:
+    QSqlDatabase m_db;
+    QString m_table;
+};
+
+} // namespace velkora

@@ -1,0 +1,245 @@
+#include "search/SearchIndex.h"
+
+#include "store/Sql.h"
+#include "store/StoreError.h"
+
+#include <QHash>
+#include <QLoggingCategory>
+#include <QRegularExpression>
+#include <QSqlError>
+#include <algorithm>
+#include <tuple>
+
+namespace velkora {
+
+Q_LOGGING_CATEGORY(lcSearchIndex, "velkora.search")
+
+namespace {
+
+// Raised by a build whose progress callback asked to stop; rolls it back.
+struct BuildCancelled {};
+
+// Bumped whenever the layout or the text of the index rows changes, so that
+// older indexes are built again.
+const QString indexFormat = QStringLiteral("1");
+
+constexpr qsizetype progressStep = 500;
+
+struct IndexRow {
+    RowId question = 0;
+    RowId group = 0;
+    RowId chapter = 0;
+    qsizetype chapterOrder = 0;
+    qint64 groupType = 0;
+    qint64 groupRow = 0;
+    qint64 questionRow = 0;
+    QString body;
+};
+
+// The place of every tree node in the order the navigation tree lists them:
+// parts (code 1) in stored order, each followed by its descendants.
+QHash<RowId, qsizetype> treeOrder(const QSqlDatabase &db) {
+    QList<RowId> parts;
+    QHash<RowId, QList<RowId>> children;
+    QSqlQuery q =
+        sql::run(db, QStringLiteral("SELECT id, parentid, code FROM tree ORDER BY rowid"));
+    while (q.next()) {
+        const RowId id = q.value(0).toLongLong();
+        if (q.value(2).toInt() == 1)
+            parts.append(id);
+        else
+            children[q.value(1).toLongLong()].append(id);
+    }
+    QHash<RowId, qsizetype> order;
+    QList<RowId> pending(parts.crbegin(), parts.crend());
+    while (!pending.isEmpty()) {
+        const RowId id = pending.takeLast();
+        if (order.contains(id))
+            continue; // a loop in the parent ids
+        order.insert(id, order.size());
+        const QList<RowId> &below = children.value(id);
+        for (auto it = below.crbegin(); it != below.crend(); ++it)
+            pending.append(*it);
+    }
+    return order;
+}
+
+QHash<RowId, QString> optionTexts(const QSqlDatabase &db) {
+    QHash<RowId, QString> texts;
+    QSqlQuery q = sql::run(
+        db, QStringLiteral("SELECT questionid, content FROM opinion ORDER BY questionid, rowid"));
+    while (q.next()) {
+        QString &text = texts[q.value(0).toLongLong()];
+        text += QLatin1Char('\n') + SearchIndex::plainText(q.value(1).toString());
+    }
+    return texts;
+}
+
+} // namespace
+
+QString SearchIndex::plainText(const QString &markup) {
+    // Tags that break a line part words; others (b, font, sub) sit inside them.
+    static const QRegularExpression breakingTags(
+        QStringLiteral("<(?:br|p|div|tr|td|th|li|hr|table)\\b[^>]*>"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
+    static const QRegularExpression numericEntity(QStringLiteral("&#(x?)([0-9a-fA-F]+);"));
+    if (!markup.contains(QLatin1Char('<')) && !markup.contains(QLatin1Char('&')))
+        return markup;
+    QString text = markup;
+    text.replace(breakingTags, QStringLiteral("\n")).remove(tags);
+    // Stored texts write "&nbsp" with and without the semicolon.
+    text.replace(QStringLiteral("&nbsp;"), QStringLiteral(" "))
+        .replace(QStringLiteral("&nbsp"), QStringLiteral(" "))
+        .replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+        .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+        .replace(QStringLiteral("&quot;"), QStringLiteral("\""));
+    QString decoded;
+    qsizetype from = 0;
+    for (auto it = numericEntity.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        bool ok = false;
+        const uint code = match.captured(2).toUInt(&ok, match.captured(1).isEmpty() ? 10 : 16);
+        decoded += text.mid(from, match.capturedStart() - from);
+        decoded += ok && code > 0 && code <= 0x10FFFF
+                       ? QString::fromUcs4(reinterpret_cast<const char32_t *>(&code), 1)
+                       : match.captured();
+        from = match.capturedEnd();
+    }
+    decoded += text.mid(from);
+    return decoded.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+}
+
+QString SearchIndex::signature() const {
+    QSqlQuery q = sql::run(
+        m_db,
+        QStringLiteral("SELECT (SELECT count(*) || ':' || ifnull(max(rowid), 0) || ':' || "
+                       "total(length(content)) || ':' || total(length(\"explain\")) || ':' || "
+                       "total(readtextid) FROM question), "
+                       "(SELECT count(*) || ':' || ifnull(max(rowid), 0) || ':' || "
+                       "total(length(content)) || ':' || total(questionid) FROM opinion), "
+                       "(SELECT count(*) || ':' || ifnull(max(rowid), 0) || ':' || "
+                       "total(length(content)) || ':' || total(treeid) || ':' || total(qtypeid) "
+                       "FROM readtext), "
+                       "(SELECT count(*) || ':' || ifnull(max(rowid), 0) || ':' || "
+                       "total(parentid) || ':' || total(code) FROM tree)"));
+    if (!q.next())
+        throw StoreError(q.lastQuery(), QStringLiteral("no row"));
+    return indexFormat + QLatin1Char('|') + q.value(0).toString() + QLatin1Char('|') +
+           q.value(1).toString() + QLatin1Char('|') + q.value(2).toString() + QLatin1Char('|') +
+           q.value(3).toString();
+}
+
+bool SearchIndex::holdsCurrentIndex(const QString &schema) const {
+    QSqlQuery tables =
+        sql::run(m_db, QStringLiteral("SELECT count(*) FROM %1.sqlite_master WHERE name IN "
+                                      "('velkora_search', 'velkora_search_state')")
+                           .arg(schema));
+    if (!tables.next() || tables.value(0).toInt() != 2)
+        return false;
+    QSqlQuery state =
+        sql::run(m_db, QStringLiteral("SELECT signature FROM %1.velkora_search_state").arg(schema));
+    return state.next() && state.value(0).toString() == m_signature;
+}
+
+bool SearchIndex::locate() {
+    m_schema.clear();
+    m_signature = signature();
+    for (const QString schema : {QStringLiteral("main"), QStringLiteral("temp")}) {
+        if (holdsCurrentIndex(schema)) {
+            m_schema = schema;
+            return true;
+        }
+    }
+    return false;
+}
+
+SearchIndex::BuildResult SearchIndex::build(const Progress &progress) {
+    if (m_signature.isEmpty())
+        m_signature = signature();
+    m_schema.clear();
+    try {
+        try {
+            sql::inTransaction(m_db, [&] { fill(QStringLiteral("main"), progress); });
+            m_schema = QStringLiteral("main");
+        } catch (const StoreError &error) {
+            // Most often a bank that cannot be written: index it for this
+            // session only.
+            qCWarning(lcSearchIndex)
+                << "index not stored in the bank, kept for this session:" << error.message();
+            sql::inTransaction(m_db, [&] { fill(QStringLiteral("temp"), progress); });
+            m_schema = QStringLiteral("temp");
+        }
+    } catch (const BuildCancelled &) {
+        qCInfo(lcSearchIndex) << "index build cancelled";
+        return BuildResult::Cancelled;
+    }
+    return BuildResult::Built;
+}
+
+void SearchIndex::fill(const QString &schema, const Progress &progress) {
+    const QHash<RowId, qsizetype> order = treeOrder(m_db);
+    const QHash<RowId, QString> options = optionTexts(m_db);
+
+    QList<IndexRow> rows;
+    QSqlQuery q = sql::run(
+        m_db, QStringLiteral("SELECT q.id, q.readtextid, r.treeid, r.qtypeid, r.rowid, q.rowid, "
+                             "r.content, q.content, q.\"explain\" FROM question q "
+                             "JOIN readtext r ON r.id = q.readtextid"));
+    while (q.next()) {
+        const RowId chapter = q.value(2).toLongLong();
+        const auto place = order.constFind(chapter);
+        if (place == order.cend())
+            continue; // no chapter shows it
+        const RowId question = q.value(0).toLongLong();
+        rows.append({question, q.value(1).toLongLong(), chapter, *place, q.value(3).toLongLong(),
+                     q.value(4).toLongLong(), q.value(5).toLongLong(),
+                     plainText(q.value(6).toString()) + QLatin1Char('\n') +
+                         plainText(q.value(7).toString()) + options.value(question) +
+                         QLatin1Char('\n') + plainText(q.value(8).toString())});
+    }
+    // The order of the chapter pages: chapters in tree order, their groups
+    // by type and stored order, the questions of a group in stored order.
+    std::sort(rows.begin(), rows.end(), [](const IndexRow &a, const IndexRow &b) {
+        return std::tie(a.chapterOrder, a.groupType, a.groupRow, a.questionRow) <
+               std::tie(b.chapterOrder, b.groupType, b.groupRow, b.questionRow);
+    });
+
+    sql::run(m_db, QStringLiteral("DROP TABLE IF EXISTS %1.velkora_search").arg(schema));
+    sql::run(m_db, QStringLiteral("DROP TABLE IF EXISTS %1.velkora_search_state").arg(schema));
+    sql::run(m_db, QStringLiteral("CREATE VIRTUAL TABLE %1.velkora_search USING fts5(body, "
+                                  "question UNINDEXED, grp UNINDEXED, chapter UNINDEXED, "
+                                  "tokenize = 'trigram')")
+                       .arg(schema));
+    sql::run(m_db,
+             QStringLiteral("CREATE TABLE %1.velkora_search_state (signature TEXT)").arg(schema));
+
+    QSqlQuery insert(m_db);
+    const QString statement =
+        QStringLiteral(
+            "INSERT INTO %1.velkora_search (rowid, body, question, grp, chapter) VALUES (?, ?, ?, "
+            "?, ?)")
+            .arg(schema);
+    if (!insert.prepare(statement))
+        throw StoreError(statement, insert.lastError().text());
+    const qsizetype total = rows.size();
+    for (qsizetype i = 0; i < total; ++i) {
+        if (i % progressStep == 0 && progress && !progress(i, total))
+            throw BuildCancelled{};
+        const IndexRow &row = rows.at(i);
+        // The rowid is the place in tree order, so results sort by it.
+        insert.addBindValue(i + 1);
+        insert.addBindValue(row.body);
+        insert.addBindValue(row.question);
+        insert.addBindValue(row.group);
+        insert.addBindValue(row.chapter);
+        if (!insert.exec())
+            throw StoreError(statement, insert.lastError().text());
+    }
+    sql::run(m_db, QStringLiteral("INSERT INTO %1.velkora_search_state VALUES (?)").arg(schema),
+             {m_signature});
+    if (progress)
+        progress(total, total);
+}
+
+} // namespace velkora

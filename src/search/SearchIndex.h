@@ -1,0 +1,54 @@
+#pragma once
+
+#include "store/Records.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <functional>
+
+namespace velkora {
+
+// The program's own full-text index of the bank: one row per question that
+// a chapter shows, holding the plain text of its case, stem, options and
+// explanation, with the question's place in tree order. It lives in the bank
+// (table velkora_search, FTS5 with the trigram tokenizer), so a backup takes
+// it along; a bank that cannot be written gets it in the connection's
+// temporary schema for the session instead.
+//
+// The index records a signature of the bank's content (row counts, largest
+// row ids, text lengths). A bank brought by a restore or an update has
+// another signature, and the index is built anew on its first search.
+class SearchIndex {
+public:
+    explicit SearchIndex(QSqlDatabase db) : m_db(std::move(db)) {}
+
+    // Looks for an index that matches the bank as it is now; true when one
+    // was found. One pass over the bank's text columns. Throws StoreError.
+    bool locate();
+    bool isLocated() const { return !m_schema.isEmpty(); }
+
+    // Called as rows are indexed; returning false cancels the build.
+    using Progress = std::function<bool(qsizetype done, qsizetype total)>;
+    enum class BuildResult { Built, Cancelled };
+    // Builds the index in one transaction (nothing of a cancelled or failed
+    // build stays). Throws StoreError.
+    BuildResult build(const Progress &progress);
+
+    // The index table, qualified by its schema; only once located or built.
+    QString table() const { return m_schema + QStringLiteral(".velkora_search"); }
+
+    // The text a learner reads in a stored field: tags dropped, the common
+    // entities decoded.
+    static QString plainText(const QString &markup);
+
+private:
+    QString signature() const;
+    bool holdsCurrentIndex(const QString &schema) const;
+    void fill(const QString &schema, const Progress &progress);
+
+    QSqlDatabase m_db;
+    QString m_signature;
+    QString m_schema; // "main" or "temp" once located or built
+};
+
+} // namespace velkora

@@ -1,0 +1,110 @@
+#include "search/SearchCommand.h"
+#include "support/MainWindowFixture.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace velkora;
+using namespace velkora::test;
+
+namespace {
+
+// The first chapter's page is what start-up shows; the searched question
+// sits in the second chapter.
+class SearchCommandTest : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        BankWriter &w = bank.writer();
+        const RowId part = w.addNode("基础知识", 0, 1);
+        const RowId section = w.addNode("第一章", part, 2);
+        const RowId first = w.addNode("第一节", section, 3);
+        const RowId second = w.addNode("第二节", section, 3);
+        bank.addChoice(w.addGroup(first, SingleA1), "噪声性耳聋的特点", "A");
+        hit = w.addQuestion(w.addGroup(second, SingleA1), "<b>矽</b>肺最常见的并发症是", "B",
+                            "以肺结核最多见", {"肺癌", "肺结核", "气胸"});
+        start();
+        search = new SearchCommand(*window, bank.connection(), messages);
+    }
+
+    void searchFor(const QString &text) {
+        search->field()->setText(text);
+        QTest::keyClick(search->field(), Qt::Key_Return);
+    }
+    QString flag(RowId id) const {
+        return bank.scalar(QString("SELECT scbt FROM question WHERE id=%1").arg(id));
+    }
+
+    SearchCommand *search = nullptr;
+    RowId hit = 0;
+};
+
+} // namespace
+
+TEST_F(SearchCommandTest, ShowsTheHitsHighlightedOnAPageOfTheirOwn) {
+    searchFor("并发症 肺");
+    EXPECT_TRUE(bodyText().contains("搜索“并发症 肺”：共找到 1 道试题。"));
+    EXPECT_TRUE(bodyText().contains("基础知识 › 第一章 › 第二节"));
+    EXPECT_FALSE(bodyText().contains("噪声性耳聋"));
+    EXPECT_EQ(js("Array.from(document.querySelectorAll('mark.vk-hit'))"
+                 ".map(function(m){return m.textContent;}).join('|')")
+                  .toString(),
+              "肺|并发症|肺|肺|肺"); // stem (across the bank's markup), options, explanation
+    EXPECT_TRUE(window->showsSearchResults());
+    EXPECT_EQ(window->pageToolbar()->chapterLabel()->text(), "搜索结果");
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(SearchCommandTest, TheInPageCommandsWorkOnTheResultsPage) {
+    searchFor("并发症");
+    js("document.getElementsByName('torvanescbt')[0].click()");
+    ASSERT_TRUE(waitUntil([&] { return !messages.shown.isEmpty(); }));
+    EXPECT_EQ(messages.shown.last(), "收藏成功！");
+    EXPECT_EQ(flag(hit), "1");
+    window->activatedAgain(); // the message closed: the results stay
+    EXPECT_TRUE(bodyText().contains("共找到 1 道试题"));
+}
+
+TEST_F(SearchCommandTest, SubmittingOrAnsweringAgainTellsThatOnlyChaptersAreGraded) {
+    searchFor("并发症");
+    for (const char *command : {"NewImage12", "NewImage11"}) {
+        messages.shown.clear();
+        trigger(command);
+        ASSERT_EQ(messages.shown.size(), 1) << command;
+        EXPECT_TRUE(messages.shown.first().startsWith("只有章节的试题才能交卷评分和重新答题"));
+        window->activatedAgain();
+        EXPECT_TRUE(bodyText().contains("共找到 1 道试题")) << command;
+    }
+    EXPECT_EQ(bank.scalar("SELECT count(*) FROM fenshu"), "0");
+    clickNode(2); // a chapter again: graded as before
+    EXPECT_FALSE(window->showsSearchResults());
+}
+
+TEST_F(SearchCommandTest, CtrlFReachesTheFieldWhichIsNamedForAssistiveTools) {
+    window->activateWindow();
+    trigger("SearchBank");
+    EXPECT_TRUE(search->field()->hasFocus());
+    QAccessibleInterface *field = QAccessible::queryAccessibleInterface(search->field());
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->text(QAccessible::Name), "搜索试题");
+    EXPECT_EQ(field->role(), QAccessible::EditableText);
+    EXPECT_EQ(window->findChild<QAction *>("SearchBank")->shortcut(), QKeySequence::Find);
+}
+
+TEST_F(SearchCommandTest, NothingFoundAndEmptyInputAreHarmless) {
+    searchFor("   ");
+    EXPECT_FALSE(window->showsSearchResults());
+    searchFor("\"NEAR( 😀 %_");
+    EXPECT_TRUE(bodyText().contains("没有找到含有“\"NEAR( 😀 %_”的试题。"));
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(SearchCommandTest, ABankOpenedAnewIsSearchedAsItIsNow) {
+    searchFor("并发症");
+    bank.writer().addQuestion(
+        bank.writer().addGroup(bank.scalar("SELECT max(id) FROM tree").toLongLong(), SingleA1),
+        "新的并发症题", "A");
+    window->reloadBank(); // as after a restore
+    searchFor("并发症");
+    EXPECT_TRUE(bodyText().contains("共找到 2 道试题"));
+}
