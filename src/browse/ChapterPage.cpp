@@ -21,10 +21,14 @@ std::optional<GroupContent> readGroup(const BankQueries &queries, const GroupRow
     GroupContent content;
     content.group = group;
     content.type = *type;
+    QList<RowId> ids;
+    for (const QuestionRow &question : questions)
+        ids.append(question.id);
+    const QHash<RowId, QList<OptionRow>> options = queries.optionsOf(ids);
     for (QuestionRow question : questions) {
         if (pictures)
             question.picture = pictures(question.picture);
-        content.items.append({question, queries.options(question.id)});
+        content.items.append({question, options.value(question.id)});
     }
     return content;
 }

@@ -25,15 +25,16 @@ class BankSearch {
 public:
     static constexpr int shownHits = 200;
 
-    BankSearch(QSqlDatabase db, QString indexTable)
-        : m_db(std::move(db)), m_table(std::move(indexTable)) {}
+    // `indexSchema`: where a located or built SearchIndex is.
+    BankSearch(QSqlDatabase db, QString indexSchema)
+        : m_db(std::move(db)), m_schema(std::move(indexSchema)) {}
 
     // Throws StoreError. An empty query finds nothing.
     SearchResult find(const SearchQuery &query, int limit = shownHits) const;
 
 private:
     QSqlDatabase m_db;
-    QString m_table;
+    QString m_schema;
 };
 
 } // namespace velkora

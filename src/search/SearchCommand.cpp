@@ -70,7 +70,7 @@ void SearchCommand::search() {
         return;
     try {
         const QSqlDatabase db = m_bank.database();
-        const SearchResult result = BankSearch(db, m_index->table()).find(query);
+        const SearchResult result = BankSearch(db, m_index->schema()).find(query);
         NumberingState numbering;
         const QStringList fragments =
             composeSearchPage(BankQueries(db), query, result, numbering, m_window.pictureLocator());

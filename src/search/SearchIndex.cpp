@@ -21,7 +21,7 @@ struct BuildCancelled {};
 
 // Bumped whenever the layout or the text of the index rows changes, so that
 // older indexes are built again.
-const QString indexFormat = QStringLiteral("1");
+const QString indexFormat = QStringLiteral("2");
 
 constexpr qsizetype progressStep = 500;
 
@@ -133,9 +133,10 @@ QString SearchIndex::signature() const {
 bool SearchIndex::holdsCurrentIndex(const QString &schema) const {
     QSqlQuery tables =
         sql::run(m_db, QStringLiteral("SELECT count(*) FROM %1.sqlite_master WHERE name IN "
-                                      "('velkora_search', 'velkora_search_state')")
+                                      "('velkora_search', 'velkora_search_text', "
+                                      "'velkora_search_state')")
                            .arg(schema));
-    if (!tables.next() || tables.value(0).toInt() != 2)
+    if (!tables.next() || tables.value(0).toInt() != 3)
         return false;
     QSqlQuery state =
         sql::run(m_db, QStringLiteral("SELECT signature FROM %1.velkora_search_state").arg(schema));
@@ -205,21 +206,25 @@ void SearchIndex::fill(const QString &schema, const Progress &progress) {
                std::tie(b.chapterOrder, b.groupType, b.groupRow, b.questionRow);
     });
 
-    sql::run(m_db, QStringLiteral("DROP TABLE IF EXISTS %1.velkora_search").arg(schema));
-    sql::run(m_db, QStringLiteral("DROP TABLE IF EXISTS %1.velkora_search_state").arg(schema));
+    for (const char *table : {"velkora_search", "velkora_search_text", "velkora_search_state"})
+        sql::run(m_db,
+                 QStringLiteral("DROP TABLE IF EXISTS %1.%2").arg(schema, QLatin1String(table)));
+    // The texts sit in a plain table that short terms are scanned in; the
+    // trigram index refers to it rather than keeping a copy.
+    sql::run(m_db, QStringLiteral("CREATE TABLE %1.velkora_search_text (rowid INTEGER PRIMARY KEY, "
+                                  "body TEXT, question INTEGER, grp INTEGER, chapter INTEGER)")
+                       .arg(schema));
     sql::run(m_db, QStringLiteral("CREATE VIRTUAL TABLE %1.velkora_search USING fts5(body, "
-                                  "question UNINDEXED, grp UNINDEXED, chapter UNINDEXED, "
+                                  "content = 'velkora_search_text', content_rowid = 'rowid', "
                                   "tokenize = 'trigram')")
                        .arg(schema));
     sql::run(m_db,
              QStringLiteral("CREATE TABLE %1.velkora_search_state (signature TEXT)").arg(schema));
 
     QSqlQuery insert(m_db);
-    const QString statement =
-        QStringLiteral(
-            "INSERT INTO %1.velkora_search (rowid, body, question, grp, chapter) VALUES (?, ?, ?, "
-            "?, ?)")
-            .arg(schema);
+    const QString statement = QStringLiteral("INSERT INTO %1.velkora_search_text (rowid, body, "
+                                             "question, grp, chapter) VALUES (?, ?, ?, ?, ?)")
+                                  .arg(schema);
     if (!insert.prepare(statement))
         throw StoreError(statement, insert.lastError().text());
     const qsizetype total = rows.size();
@@ -236,6 +241,9 @@ void SearchIndex::fill(const QString &schema, const Progress &progress) {
         if (!insert.exec())
             throw StoreError(statement, insert.lastError().text());
     }
+    sql::run(m_db, QStringLiteral("INSERT INTO %1.velkora_search (velkora_search) VALUES "
+                                  "('rebuild')")
+                       .arg(schema));
     sql::run(m_db, QStringLiteral("INSERT INTO %1.velkora_search_state VALUES (?)").arg(schema),
              {m_signature});
     if (progress)

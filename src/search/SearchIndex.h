@@ -11,9 +11,9 @@ namespace velkora {
 // The program's own full-text index of the bank: one row per question that
 // a chapter shows, holding the plain text of its case, stem, options and
 // explanation, with the question's place in tree order. It lives in the bank
-// (table velkora_search, FTS5 with the trigram tokenizer), so a backup takes
-// it along; a bank that cannot be written gets it in the connection's
-// temporary schema for the session instead.
+// (velkora_search_text, indexed by velkora_search: FTS5 with the trigram
+// tokenizer), so a backup takes it along; a bank that cannot be written gets
+// it in the connection's temporary schema for the session instead.
 //
 // The index records a signature of the bank's content (row counts, largest
 // row ids, text lengths). A bank brought by a restore or an update has
@@ -34,8 +34,9 @@ public:
     // build stays). Throws StoreError.
     BuildResult build(const Progress &progress);
 
-    // The index table, qualified by its schema; only once located or built.
-    QString table() const { return m_schema + QStringLiteral(".velkora_search"); }
+    // The schema that holds the index tables, "main" or "temp"; only once
+    // located or built.
+    QString schema() const { return m_schema; }
 
     // The text a learner reads in a stored field: tags dropped, the common
     // entities decoded.

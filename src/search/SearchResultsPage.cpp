@@ -52,6 +52,12 @@ QStringList composeSearchPage(const BankQueries &queries, const SearchQuery &que
     QStringList fragments{summary(query, result)};
     PageComposer composer(numbering);
     try {
+        QList<RowId> ids;
+        for (const SearchHit &hit : result.hits)
+            ids.append(hit.question);
+        QHash<RowId, QuestionRow> questionsById;
+        for (const QuestionRow &question : queries.questions(ids))
+            questionsById.insert(question.id, question);
         for (qsizetype i = 0; i < result.hits.size();) {
             const SearchHit &first = result.hits.at(i);
             if (i == 0 || result.hits.at(i - 1).chapter != first.chapter) {
@@ -65,8 +71,8 @@ QStringList composeSearchPage(const BankQueries &queries, const SearchQuery &que
             for (; i < result.hits.size() && result.hits.at(i).group == first.group &&
                    result.hits.at(i).chapter == first.chapter;
                  ++i) {
-                if (const std::optional<QuestionRow> question =
-                        queries.question(result.hits.at(i).question))
+                if (const auto question = questionsById.constFind(result.hits.at(i).question);
+                    question != questionsById.cend())
                     questions.append(*question);
             }
             const std::optional<GroupRow> group = queries.group(first.group);

@@ -22,6 +22,30 @@ QList<TreeRow> treeRows(QSqlQuery q) {
     return rows;
 }
 
+OptionRow optionOf(const QSqlQuery &q) {
+    return {sql::text(q, "id"), q.value("questionid").toLongLong(), sql::text(q, "code"),
+            sql::text(q, "content")};
+}
+
+// "?, ?, ?" for a list of `count` values (NULL for none, which matches nothing).
+QString placeholders(qsizetype count) {
+    if (count == 0)
+        return QStringLiteral("NULL");
+    QString marks = QStringLiteral("?");
+    marks.reserve(count * 3);
+    for (qsizetype i = 1; i < count; ++i)
+        marks += QStringLiteral(", ?");
+    return marks;
+}
+
+QVariantList idValues(const QList<RowId> &ids) {
+    QVariantList values;
+    values.reserve(ids.size());
+    for (RowId id : ids)
+        values.append(id);
+    return values;
+}
+
 GroupRow groupOf(const QSqlQuery &q) {
     return {q.value("id").toLongLong(), q.value("treeid").toLongLong(),
             q.value("qtypeid").toLongLong(), sql::text(q, "content"), q.value("opnum").toInt()};
@@ -154,9 +178,39 @@ QList<OptionRow> BankQueries::options(RowId questionId) const {
                  {questionId});
     QList<OptionRow> rows;
     while (q.next())
-        rows.append({sql::text(q, "id"), q.value("questionid").toLongLong(), sql::text(q, "code"),
-                     sql::text(q, "content")});
+        rows.append(optionOf(q));
     return rows;
+}
+
+QList<QuestionRow> BankQueries::questions(const QList<RowId> &ids) const {
+    QHash<RowId, QuestionRow> byId;
+    QSqlQuery q = sql::run(
+        m_db,
+        QStringLiteral("SELECT * FROM question WHERE id IN (%1)").arg(placeholders(ids.size())),
+        idValues(ids));
+    while (q.next()) {
+        const QuestionRow row = questionOf(q);
+        byId.insert(row.id, row);
+    }
+    QList<QuestionRow> rows;
+    for (RowId id : ids)
+        if (const auto found = byId.constFind(id); found != byId.cend())
+            rows.append(*found);
+    return rows;
+}
+
+QHash<RowId, QList<OptionRow>> BankQueries::optionsOf(const QList<RowId> &questionIds) const {
+    QHash<RowId, QList<OptionRow>> options;
+    QSqlQuery q = sql::run(m_db,
+                           QStringLiteral("SELECT * FROM opinion WHERE questionid IN (%1) "
+                                          "ORDER BY rowid")
+                               .arg(placeholders(questionIds.size())),
+                           idValues(questionIds));
+    while (q.next()) {
+        const OptionRow row = optionOf(q);
+        options[row.questionId].append(row);
+    }
+    return options;
 }
 
 bool BankQueries::anyQuestionFlagged(ViewMode mode) const {

@@ -3,6 +3,7 @@
 #include "store/Records.h"
 #include "store/ViewMode.h"
 
+#include <QHash>
 #include <QSqlDatabase>
 #include <optional>
 
@@ -32,6 +33,10 @@ public:
     QList<QuestionRow> questionsOfGroup(RowId groupId, ViewMode mode) const;
     std::optional<QuestionRow> question(RowId id) const;
     QList<OptionRow> options(RowId questionId) const;
+    // The questions of these ids that exist, in the order of `ids`.
+    QList<QuestionRow> questions(const QList<RowId> &ids) const;
+    // The options of several questions at once, each question's in stored order.
+    QHash<RowId, QList<OptionRow>> optionsOf(const QList<RowId> &questionIds) const;
 
     bool anyQuestionFlagged(ViewMode mode) const;
 

@@ -66,7 +66,7 @@ protected:
         SearchIndex index(bank.db());
         if (!index.locate())
             EXPECT_EQ(index.build({}), SearchIndex::BuildResult::Built);
-        return BankSearch(bank.db(), index.table()).find(SearchQuery(text), limit);
+        return BankSearch(bank.db(), index.schema()).find(SearchQuery(text), limit);
     }
     QList<RowId> found(const QString &text) {
         QList<RowId> ids;
@@ -130,7 +130,7 @@ TEST_F(BankSearchTest, AnIndexFollowsTheBanksContent) {
     SearchIndex index(bank.db());
     EXPECT_FALSE(index.locate());
     ASSERT_EQ(index.build({}), SearchIndex::BuildResult::Built);
-    EXPECT_EQ(index.table(), "main.velkora_search");
+    EXPECT_EQ(index.schema(), "main");
     EXPECT_TRUE(SearchIndex(bank.db()).locate()); // kept in the bank
     // New content, as another bank brought by a restore: built again.
     const RowId added =
@@ -159,8 +159,8 @@ TEST_F(BankSearchTest, AReadOnlyBankIsIndexedForTheSession) {
     SearchIndex index(readOnly.database());
     ASSERT_FALSE(index.locate());
     ASSERT_EQ(index.build({}), SearchIndex::BuildResult::Built);
-    EXPECT_EQ(index.table(), "temp.velkora_search");
+    EXPECT_EQ(index.schema(), "temp");
     const SearchResult result =
-        BankSearch(readOnly.database(), index.table()).find(SearchQuery("石英喷砂"));
+        BankSearch(readOnly.database(), index.schema()).find(SearchQuery("石英喷砂"));
     EXPECT_EQ(result.total, 2);
 }

@@ -31,7 +31,7 @@ protected:
         SearchIndex index(bank.db());
         EXPECT_EQ(index.build({}), SearchIndex::BuildResult::Built);
         const SearchQuery query(text);
-        const SearchResult result = BankSearch(bank.db(), index.table()).find(query);
+        const SearchResult result = BankSearch(bank.db(), index.schema()).find(query);
         NumberingState numbering;
         return composeSearchPage(BankQueries(bank.db()), query, result, numbering).join("");
     }
