@@ -14,8 +14,9 @@ const char *const createStatements[] = {
     "CREATE TABLE IF NOT EXISTS velkora_practice_log (id INTEGER PRIMARY KEY, "
     "answered_at TEXT NOT NULL, chapter_id INTEGER NOT NULL, question_id INTEGER NOT NULL, "
     "correct INTEGER NOT NULL)",
+    // Covers the lookup of each question's latest answer: an index holds the row id too.
     "CREATE INDEX IF NOT EXISTS velkora_practice_log_question "
-    "ON velkora_practice_log (question_id)",
+    "ON velkora_practice_log (question_id, correct)",
     // `points` is the 得分 of the result table; `entry_count` its 试题数.
     "CREATE TABLE IF NOT EXISTS velkora_exam_log (id INTEGER PRIMARY KEY, "
     "taken_at TEXT NOT NULL, right_count INTEGER NOT NULL, entry_count INTEGER NOT NULL, "
