@@ -18,9 +18,9 @@ class SeededRandom;
 class UpdateCheck;
 
 // The commands of the main toolbar that open windows of their own: the
-// simulated exam, backup, restore and the update check, and the upload of
-// the error-report window. Made once at start-up; gives them to the main
-// window's actions.
+// simulated exam, backup, restore and the update check, the study
+// statistics of the title strip, and the upload of the error-report window. Made once at start-up;
+// gives them to the main window's actions.
 class ProgramCommands : public QObject {
     Q_OBJECT
 public:
@@ -33,6 +33,8 @@ public:
 
 private:
     void runExam();
+    // Reads the figures afresh for every opening.
+    void showStudyStatistics();
 
     MainWindow &m_window;
     const ProgramFolder &m_folder;

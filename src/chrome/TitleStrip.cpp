@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolButton>
 #include <QWindow>
 
 namespace velkora {
@@ -15,6 +16,9 @@ constexpr int stripHeight = 25;
 constexpr int minimiseFromRight = 90;
 constexpr int maximiseFromRight = 61;
 constexpr int closeFromRight = 32;
+// The statistics button ends this far left of the minimise button; the
+// strip left of it stays free for more commands.
+constexpr int statisticsGap = 8;
 } // namespace
 
 TitleStrip::TitleStrip(const PictureButton::Resolver &resolver, QWidget *parent)
@@ -29,6 +33,16 @@ TitleStrip::TitleStrip(const PictureButton::Resolver &resolver, QWidget *parent)
     m_restore = button("NewImage19");
     m_close = button("NewImage7");
     m_restore->hide();
+    m_statistics = new QToolButton(this);
+    m_statistics->setObjectName(QStringLiteral("StudyStatisticsButton"));
+    m_statistics->setText(QStringLiteral("学习统计"));
+    m_statistics->setCursor(Qt::PointingHandCursor);
+    m_statistics->setStyleSheet(QStringLiteral(
+        "QToolButton { color: white; background: rgba(255, 255, 255, 30); font-size: 12px; "
+        "border: 1px solid rgba(255, 255, 255, 110); border-radius: 3px; padding: 0 8px; } "
+        "QToolButton:hover { background: rgba(255, 255, 255, 70); } "
+        "QToolButton:pressed { background: rgba(0, 0, 0, 40); }"));
+    m_statistics->setFixedHeight(stripHeight - 6);
     m_label4 = new QLabel(this);
     m_label4->setObjectName(QStringLiteral("Label4"));
     m_label4->hide();
@@ -57,6 +71,9 @@ void TitleStrip::resizeEvent(QResizeEvent *event) {
     m_maximise->move(w - maximiseFromRight, 0);
     m_restore->move(w - maximiseFromRight, 0);
     m_close->move(w - closeFromRight, 0);
+    m_statistics->adjustSize();
+    m_statistics->move(w - minimiseFromRight - statisticsGap - m_statistics->width(),
+                       (height() - m_statistics->height()) / 2);
 }
 
 void TitleStrip::mouseMoveEvent(QMouseEvent *event) {
