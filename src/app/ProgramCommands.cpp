@@ -1,6 +1,7 @@
 #include "app/ProgramCommands.h"
 
 #include "app/AppConfig.h"
+#include "app/Messages.h"
 #include "app/ProgramFolder.h"
 #include "app/ProgramState.h"
 #include "browse/MainWindow.h"
@@ -15,11 +16,17 @@
 #include "maintenance/BackupWindow.h"
 #include "maintenance/RestoreWindow.h"
 #include "search/SearchCommand.h"
+#include "statistics/StudyStatisticsWindow.h"
+#include "store/BankConnection.h"
+#include "store/StoreError.h"
 #include "update/UpdateCheck.h"
 
+#include <QLoggingCategory>
 #include <QTimer>
 
 namespace velkora {
+
+Q_LOGGING_CATEGORY(lcProgramCommands, "velkora.app")
 
 ProgramCommands::ProgramCommands(MainWindow &window, const ProgramFolder &folder,
                                  BankConnection &bank, ProgramState &program,
@@ -41,6 +48,7 @@ ProgramCommands::ProgramCommands(MainWindow &window, const ProgramFolder &folder
     window.setCommand("NewImage4", [this] { m_backup->exec(); });
     window.setCommand("NewImage2", [this] { m_restore->exec(); });
     window.setCommand("rjsj", [this] { m_update->checkOnDemand(); });
+    window.setCommand("StudyStatistics", [this] { showStudyStatistics(); });
     connect(m_restore, &RestoreWindow::bankRestored, &window, &MainWindow::reloadBank);
     new SearchCommand(window, bank, messages);
 
@@ -54,6 +62,19 @@ ProgramCommands::~ProgramCommands() = default;
 
 void ProgramCommands::runExam() {
     m_examEntry->run(m_window.examRunningMark());
+}
+
+void ProgramCommands::showStudyStatistics() {
+    StudyStatistics statistics;
+    try {
+        statistics = readStudyStatistics(m_bank.database());
+    } catch (const StoreError &error) {
+        qCWarning(lcProgramCommands) << "study statistics not read:" << error.message();
+        m_messages.inform(QStringLiteral("学习统计未能读取，请检查题库文件后再试。"));
+        return;
+    }
+    StudyStatisticsWindow window(statistics, &m_window);
+    window.exec();
 }
 
 void ProgramCommands::scheduleStartupCheck() {

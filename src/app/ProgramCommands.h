@@ -18,8 +18,9 @@ class SeededRandom;
 class UpdateCheck;
 
 // The commands of the main toolbar that open windows of their own: the
-// simulated exam, backup, restore and the update check, the upload of the
-// error-report window, and the search of the bank. Made once at start-up; gives them to the main
+// simulated exam, backup, restore and the update check, the study
+// statistics and the search of the title strip, and the upload of the
+// error-report window. Made once at start-up; gives them to the main
 // window's actions.
 class ProgramCommands : public QObject {
     Q_OBJECT
@@ -33,6 +34,8 @@ public:
 
 private:
     void runExam();
+    // Reads the figures afresh for every opening.
+    void showStudyStatistics();
 
     MainWindow &m_window;
     const ProgramFolder &m_folder;

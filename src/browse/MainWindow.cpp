@@ -34,6 +34,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
@@ -202,6 +203,9 @@ void MainWindow::createCommands() {
     // does, the learner is told they are not there yet.
     for (const char *name : {"NewImage6", "cssz", "NewImage4", "NewImage2", "rjsj"})
         addCommand(name, &MainWindow::notYetAvailable);
+    QAction *statistics = addCommand("StudyStatistics", &MainWindow::notYetAvailable);
+    statistics->setText(QStringLiteral("学习统计"));
+    m_titleStrip->statisticsButton()->setDefaultAction(statistics);
     const auto grading = [this](const char *name, void (GradingCommands::*command)()) {
         auto *action = new QAction(this);
         action->setObjectName(QLatin1String(name));

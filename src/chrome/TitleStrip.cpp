@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolButton>
 #include <QWindow>
 
 namespace velkora {
@@ -30,6 +31,17 @@ TitleStrip::TitleStrip(const PictureButton::Resolver &resolver, QWidget *parent)
     m_restore = button("NewImage19");
     m_close = button("NewImage7");
     m_restore->hide();
+    m_statistics = new QToolButton(this);
+    m_statistics->setObjectName(QStringLiteral("StudyStatisticsButton"));
+    m_statistics->setText(QStringLiteral("学习统计"));
+    m_statistics->setCursor(Qt::PointingHandCursor);
+    m_statistics->setStyleSheet(QStringLiteral(
+        "QToolButton { color: white; background: rgba(255, 255, 255, 30); font-size: 12px; "
+        "border: 1px solid rgba(255, 255, 255, 110); border-radius: 3px; padding: 0 8px; } "
+        "QToolButton:hover { background: rgba(255, 255, 255, 70); } "
+        "QToolButton:pressed { background: rgba(0, 0, 0, 40); }"));
+    m_statistics->setFixedHeight(stripHeight - 6);
+    addEntry(m_statistics);
     m_label4 = new QLabel(this);
     m_label4->setObjectName(QStringLiteral("Label4"));
     m_label4->hide();

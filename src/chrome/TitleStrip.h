@@ -5,12 +5,14 @@
 #include <QFrame>
 
 class QLabel;
+class QToolButton;
 
 namespace velkora {
 
 // The main window's own title strip: a background picture, the hidden
-// subject captions and the minimise, maximise/restore and close buttons.
-// Dragging it moves the window; a double click toggles maximised.
+// subject captions, the button of the study statistics and the minimise,
+// maximise/restore and close buttons. Dragging it moves the window; a double
+// click toggles maximised.
 class TitleStrip : public QFrame {
     Q_OBJECT
 public:
@@ -20,6 +22,7 @@ public:
     PictureButton *maximiseButton() const { return m_maximise; }
     PictureButton *restoreButton() const { return m_restore; }
     PictureButton *closeButton() const { return m_close; }
+    QToolButton *statisticsButton() const { return m_statistics; }
     QLabel *subjectIdLabel() const { return m_label4; }
     QLabel *subjectShortNameLabel() const { return m_label2; }
 
@@ -49,6 +52,7 @@ private:
     PictureButton *m_maximise;
     PictureButton *m_restore;
     PictureButton *m_close;
+    QToolButton *m_statistics;
     QLabel *m_label4;
     QLabel *m_label2;
 };

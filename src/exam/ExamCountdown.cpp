@@ -8,7 +8,7 @@ TimerTicker::TimerTicker(int intervalMs, QObject *parent) : Ticker(parent) {
 }
 
 ExamCountdown::ExamCountdown(Ticker *ticker, int minutes, QObject *parent)
-    : QObject(parent), m_ticker(ticker), m_minutes(minutes) {
+    : QObject(parent), m_ticker(ticker), m_startMinutes(minutes), m_minutes(minutes) {
     m_ticker->setParent(this);
     connect(m_ticker, &Ticker::ticked, this, &ExamCountdown::tick);
 }

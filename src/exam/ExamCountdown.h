@@ -42,6 +42,8 @@ public:
     explicit ExamCountdown(Ticker *ticker, int minutes = examMinutes, QObject *parent = nullptr);
 
     int minutesLeft() const { return m_minutes; }
+    // The exam's time so far: its minutes less those left.
+    int elapsedSeconds() const { return (m_startMinutes - m_minutes) * 60; }
     QString label() const { return QString::number(m_minutes); }
     bool isRunning() const { return m_running; }
 
@@ -55,6 +57,7 @@ private:
     void tick();
 
     Ticker *m_ticker;
+    int m_startMinutes;
     int m_minutes;
     bool m_running = false;
 };

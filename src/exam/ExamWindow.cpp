@@ -378,7 +378,9 @@ void ExamWindow::showHelp() {
 void ExamWindow::submitPaper() {
     const QList<ControlState> controls =
         m_navigator.isSubmitted() ? QList<ControlState>() : m_page->controls();
-    const SubmissionOutcome outcome = PaperScoring(m_bank.database()).submit(m_navigator, controls);
+    const SubmissionOutcome outcome =
+        PaperScoring(m_bank.database())
+            .submit(m_navigator, controls, m_countdown->elapsedSeconds());
     if (!outcome.accepted) {
         m_messages.inform(outcome.message);
         return;

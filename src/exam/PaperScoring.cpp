@@ -2,6 +2,8 @@
 
 #include "exam/PaperQueries.h"
 #include "grading/ScoreReport.h"
+#include "statistics/StudyLog.h"
+#include "store/Sql.h"
 #include "store/StoreError.h"
 
 #include <QLoggingCategory>
@@ -22,16 +24,20 @@ const QString resultHeader = QStringLiteral(
 } // namespace
 
 SubmissionOutcome PaperScoring::submit(ExamNavigator &navigator,
-                                       const QList<ControlState> &controls) const {
+                                       const QList<ControlState> &controls,
+                                       int durationSeconds) const {
     SubmissionOutcome outcome;
     if (navigator.isSubmitted()) {
         outcome.message = submittedAlready;
         return outcome;
     }
     try {
-        const AnswerProgress progress = navigator.saveCurrent(controls).progress;
-        outcome.progress = {progress.barValue(), progress.countAfterJump()};
-        outcome.grade = grade();
+        sql::inTransaction(m_db, [&] {
+            const AnswerProgress progress = navigator.saveCurrent(controls).progress;
+            outcome.progress = {progress.barValue(), progress.countAfterJump()};
+            outcome.grade = grade();
+            StudyLog(m_db, m_clock).recordExam(outcome.grade, durationSeconds);
+        });
     } catch (const StoreError &error) {
         qCWarning(lcScoring) << "submission failed:" << error.message();
         outcome.message = gradingFailed;
@@ -68,17 +74,23 @@ PaperGrade PaperScoring::grade() const {
     return grade;
 }
 
+KindScore PaperGrade::totals() const {
+    KindScore sum;
+    for (const KindScore &score : byKind) {
+        sum.right += score.right;
+        sum.wrong += score.wrong;
+    }
+    return sum;
+}
+
 QString resultPageFragment(const PaperGrade &grade) {
     QString rows;
-    KindScore totals;
     for (ExamClass kind : examClasses) {
         const KindScore &score = grade.score(kind);
-        if (score.total() == 0)
-            continue;
-        rows += scoreRowMarkup(resultName(kind), score.total(), score.right);
-        totals.right += score.right;
-        totals.wrong += score.wrong;
+        if (score.total() > 0)
+            rows += scoreRowMarkup(resultName(kind), score.total(), score.right);
     }
+    const KindScore totals = grade.totals();
     return resultHeader + rows + scoreRowMarkup(totalsCaption, totals.total(), totals.right) +
            QStringLiteral("</table>");
 }

@@ -3,6 +3,7 @@
 #include "exam/ExamClass.h"
 #include "exam/ExamNavigator.h"
 #include "exam/SheetColour.h"
+#include "statistics/WallClock.h"
 
 #include <QSqlDatabase>
 #include <array>
@@ -23,6 +24,7 @@ struct PaperGrade {
     QList<ButtonColour> colours;       // one per answer-sheet button, paper order
 
     const KindScore &score(ExamClass kind) const { return byKind[static_cast<int>(kind)]; }
+    KindScore totals() const;
 };
 
 // What a press of "交 卷" comes to. When `accepted` is false nothing happened
@@ -44,17 +46,22 @@ struct SubmissionOutcome {
 // candidate made. Grading reads only.
 class PaperScoring {
 public:
-    explicit PaperScoring(QSqlDatabase db) : m_db(std::move(db)) {}
+    explicit PaperScoring(QSqlDatabase db, WallClock clock = systemTime)
+        : m_db(std::move(db)), m_clock(std::move(clock)) {}
 
-    // Saves the answer on screen, grades, and marks the exam submitted. A
-    // second submission, or one whose grading fails, changes nothing.
-    SubmissionOutcome submit(ExamNavigator &navigator, const QList<ControlState> &controls) const;
+    // Saves the answer on screen, grades, records the exam in the study log
+    // (it took `durationSeconds`) and marks the exam submitted, the writes in
+    // one transaction. A second submission, or one whose grading or writing
+    // fails, changes nothing.
+    SubmissionOutcome submit(ExamNavigator &navigator, const QList<ControlState> &controls,
+                             int durationSeconds) const;
 
     // Throws StoreError.
     PaperGrade grade() const;
 
 private:
     QSqlDatabase m_db;
+    WallClock m_clock;
 };
 
 // The result table shown after submission: a row per kind that was graded,

@@ -21,10 +21,12 @@ ChapterGrade gradeChapter(const BankQueries &queries, RowId treeId, ViewMode mod
             const std::optional<QString> given = answers.given(type.code, question.id, options);
             if (!given)
                 throw MissingAnswerControls(question.id);
-            if (answersMatch(question.answer, *given))
+            if (answersMatch(question.answer, *given)) {
                 ++score.correct;
-            else
+                grade.rightQuestions.append(question.id);
+            } else {
                 grade.wrongQuestions.append(question.id);
+            }
         }
         grade.groups.append(score);
     }

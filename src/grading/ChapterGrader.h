@@ -21,6 +21,7 @@ struct GroupScore {
 
 struct ChapterGrade {
     QList<GroupScore> groups; // one per group, in page order
+    QList<RowId> rightQuestions;
     QList<RowId> wrongQuestions;
 };
 

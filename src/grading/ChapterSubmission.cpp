@@ -4,6 +4,7 @@
 #include "grading/ScoreSheet.h"
 #include "grading/WrongQuestionBank.h"
 #include "page/PageView.h"
+#include "statistics/StudyLog.h"
 #include "store/BankQueries.h"
 #include "store/Sql.h"
 #include "store/StoreError.h"
@@ -26,7 +27,7 @@ SubmitOutcome ChapterSubmission::submit(const QString &treeId, ViewMode mode) {
         }
         const PageAnswers answers(m_page.controls());
         m_grade = gradeChapter(queries, chapterId, mode, answers);
-        sql::inTransaction(m_db, [this] { record(); });
+        sql::inTransaction(m_db, [&] { record(chapterId); });
     } catch (const StoreError &error) {
         qCWarning(lcGrading) << "submission not recorded:" << error.message();
         m_grade = {};
@@ -42,7 +43,7 @@ SubmitOutcome ChapterSubmission::submit(const QString &treeId, ViewMode mode) {
     return SubmitOutcome::Recorded;
 }
 
-void ChapterSubmission::record() {
+void ChapterSubmission::record(RowId chapterId) {
     // The latest marks are cleared in the same transaction as everything
     // else, so a submission cut short (even by a kill) leaves the old state.
     WrongQuestionBank(m_db).clearLatestMarks();
@@ -52,6 +53,7 @@ void ChapterSubmission::record() {
     for (const GroupScore &group : m_grade.groups)
         sheet.append({group.title, group.questions, group.correct});
     sheet.mergeSubmissionTitles();
+    StudyLog(m_db, m_clock).recordPractice(chapterId, m_grade);
 }
 
 QString ChapterSubmission::markStemsScript(const QList<RowId> &questionIds) {

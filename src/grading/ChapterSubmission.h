@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grading/ChapterGrader.h"
+#include "statistics/WallClock.h"
 #include "store/Records.h"
 #include "store/ViewMode.h"
 
@@ -18,11 +19,13 @@ enum class SubmitOutcome {
 
 // Grades the chapter page the learner answered and records the result: the
 // wrong questions go into the wrong-question bank as the latest ones, the
-// score sheet gets a row per type. The latest marks of the previous
-// submission are cleared first; everything after is one transaction.
+// score sheet gets a row per type and the study log a row per question,
+// stamped with `clock`. The latest marks of the previous submission are
+// cleared first; everything after is one transaction.
 class ChapterSubmission {
 public:
-    ChapterSubmission(QSqlDatabase db, PageView &page) : m_db(std::move(db)), m_page(page) {}
+    ChapterSubmission(QSqlDatabase db, PageView &page, WallClock clock = systemTime)
+        : m_db(std::move(db)), m_page(page), m_clock(std::move(clock)) {}
 
     // `treeId` is the shown chapter as the main window keeps it (text).
     SubmitOutcome submit(const QString &treeId, ViewMode mode);
@@ -32,10 +35,11 @@ public:
     static QString markStemsScript(const QList<RowId> &questionIds);
 
 private:
-    void record();
+    void record(RowId chapterId);
 
     QSqlDatabase m_db;
     PageView &m_page;
+    WallClock m_clock;
     ChapterGrade m_grade;
 };
 

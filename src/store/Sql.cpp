@@ -26,22 +26,34 @@ QSqlQuery run(const QSqlDatabase &db, const QString &statement, const QVariantLi
     return query;
 }
 
-void beginTransaction(QSqlDatabase &db) {
-    if (!db.transaction())
-        throw StoreError(QStringLiteral("BEGIN"), db.lastError().text());
+namespace {
+// Every level uses the same name: SQLite releases and rolls back to the
+// most recent savepoint of a name, which is always the innermost.
+const QString savepointName = QStringLiteral("velkora_work");
+} // namespace
+
+void beginSavepoint(const QSqlDatabase &db) {
+    run(db, QStringLiteral("SAVEPOINT ") + savepointName);
 }
 
-void commit(QSqlDatabase &db) {
-    if (!db.commit()) {
-        const QString error = db.lastError().text();
-        rollback(db);
-        throw StoreError(QStringLiteral("COMMIT"), error);
+void releaseSavepoint(const QSqlDatabase &db) {
+    try {
+        run(db, QStringLiteral("RELEASE ") + savepointName);
+    } catch (const StoreError &) {
+        // A commit that failed (a busy or full file) leaves the savepoint open.
+        rollbackSavepoint(db);
+        throw;
     }
 }
 
-void rollback(QSqlDatabase &db) noexcept {
-    if (!db.rollback())
-        qCWarning(lcSql) << "rollback failed:" << db.lastError().text();
+void rollbackSavepoint(const QSqlDatabase &db) noexcept {
+    // ROLLBACK TO undoes the writes but keeps the savepoint; RELEASE ends it
+    // (and with it the transaction when it was the outermost).
+    for (const QString &statement : {QStringLiteral("ROLLBACK TO "), QStringLiteral("RELEASE ")}) {
+        QSqlQuery query(db);
+        if (!query.exec(statement + savepointName))
+            qCWarning(lcSql) << "rollback failed:" << statement << query.lastError().text();
+    }
 }
 
 } // namespace velkora::sql

@@ -14,7 +14,10 @@ QSqlQuery run(const QSqlDatabase &db, const QString &statement,
 QSqlQuery run(const QSqlDatabase &db, const QString &statement, const QVariantList &values);
 
 // Runs `work` inside one transaction: committed when it returns, rolled
-// back when it throws (the exception is passed on).
+// back when it throws (the exception is passed on). Called while a
+// transaction is open, `work` runs in a savepoint of it instead: a throw
+// undoes only its writes, and what it wrote is kept or undone with the
+// outer transaction.
 template <typename Work> void inTransaction(QSqlDatabase db, Work &&work);
 
 // A stored flag is set only when it holds exactly "1"; NULL and "" are clear.
@@ -27,19 +30,21 @@ inline QString text(const QSqlQuery &q, const char *column) {
     return q.value(column).toString();
 }
 
-void beginTransaction(QSqlDatabase &db);
-void commit(QSqlDatabase &db);
-void rollback(QSqlDatabase &db) noexcept;
+// A savepoint outside a transaction opens one, and releasing the outermost
+// savepoint commits it; that is what lets transactions nest.
+void beginSavepoint(const QSqlDatabase &db);
+void releaseSavepoint(const QSqlDatabase &db);
+void rollbackSavepoint(const QSqlDatabase &db) noexcept;
 
 template <typename Work> void inTransaction(QSqlDatabase db, Work &&work) {
-    beginTransaction(db);
+    beginSavepoint(db);
     try {
         work();
     } catch (...) {
-        rollback(db);
+        rollbackSavepoint(db);
         throw;
     }
-    commit(db);
+    releaseSavepoint(db);
 }
 
 } // namespace velkora::sql

@@ -1,6 +1,9 @@
 #include "ExamPaperFixture.h"
 
+#include "HandTicker.h"
+#include "exam/ExamCountdown.h"
 #include "exam/PaperScoring.h"
+#include "statistics/StudyLog.h"
 
 namespace velkora::test {
 namespace {
@@ -30,7 +33,27 @@ protected:
         return values.join('|');
     }
 
-    PaperScoring scoring{bank.db()};
+    // The exam log as "time right/entries points seconds", and its kind rows
+    // as "kind right/wrong".
+    QStringList examLog() const {
+        QStringList rows;
+        QSqlQuery exams = sql::run(bank.db(), "SELECT taken_at, right_count, entry_count, points, "
+                                              "duration_seconds FROM velkora_exam_log ORDER BY id");
+        while (exams.next())
+            rows << QString("%1 %2/%3 %4 %5")
+                        .arg(exams.value(0).toString(), exams.value(1).toString(),
+                             exams.value(2).toString(), exams.value(3).toString(),
+                             exams.value(4).toString());
+        QSqlQuery kinds = sql::run(bank.db(), "SELECT kind, right_count, wrong_count "
+                                              "FROM velkora_exam_kind_log ORDER BY rowid");
+        while (kinds.next())
+            rows << QString("%1 %2/%3")
+                        .arg(kinds.value(0).toString(), kinds.value(1).toString(),
+                             kinds.value(2).toString());
+        return rows;
+    }
+
+    PaperScoring scoring{bank.db(), [] { return QDateTime(QDate(2024, 5, 1), QTime(10, 0)); }};
 };
 
 TEST_F(PaperScoringTest, RightWrongAndUnansweredSingleChoicesScoreOneInThree) {
@@ -105,7 +128,7 @@ TEST_F(PaperScoringTest, SubmissionSavesTheLastAnswerOnceAndWritesNothingElse) {
     ExamNavigator navigator(bank.db());
     navigator.begin(row("2"));
 
-    const SubmissionOutcome outcome = scoring.submit(navigator, optionControls(last, "DAC"));
+    const SubmissionOutcome outcome = scoring.submit(navigator, optionControls(last, "DAC"), 60);
 
     ASSERT_TRUE(outcome.accepted);
     EXPECT_TRUE(navigator.isSubmitted());
@@ -114,7 +137,7 @@ TEST_F(PaperScoringTest, SubmissionSavesTheLastAnswerOnceAndWritesNothingElse) {
     EXPECT_EQ(outcome.grade.score(ExamClass::Multiple).right, 1);
     EXPECT_EQ(outcome.resultFragment, resultPageFragment(outcome.grade));
 
-    const SubmissionOutcome again = scoring.submit(navigator, optionControls(last, "B"));
+    const SubmissionOutcome again = scoring.submit(navigator, optionControls(last, "B"), 60);
     EXPECT_FALSE(again.accepted);
     EXPECT_EQ(again.message, "您已经交卷，不能重复交卷！");
     EXPECT_EQ(paperDump(), "'A'|'ACD'");
@@ -126,11 +149,54 @@ TEST_F(PaperScoringTest, AFailedGradingTellsTheLearnerAndLeavesTheExamOpen) {
     navigator.begin(row("1"));
     bank.exec("ALTER TABLE question RENAME TO question_gone");
 
-    const SubmissionOutcome outcome = scoring.submit(navigator, {});
+    const SubmissionOutcome outcome = scoring.submit(navigator, {}, 60);
 
     EXPECT_FALSE(outcome.accepted);
     EXPECT_FALSE(outcome.message.isEmpty());
     EXPECT_FALSE(navigator.isSubmitted());
+}
+
+TEST_F(PaperScoringTest, SubmissionLogsTheExamWithItsKindsAndTheTimeTheCountdownRan) {
+    addChoiceEntry("1", "a1", "A", "A");
+    addChoiceEntry("2", "a1", "B", "C");
+    addChoiceEntry("3", "a3", "D", "D");
+    const QList<qint64> items = addMatchingEntry("4", {"A", "B"});
+    auto *ticker = new HandTicker;
+    ExamCountdown countdown(ticker);
+    countdown.start();
+    for (int minute = 0; minute < 37; ++minute)
+        ticker->tick();
+    ExamNavigator navigator(bank.db());
+    navigator.begin(row("4"));
+
+    // The last answer is a matching group, saved in a transaction of its own
+    // inside the submission's.
+    const SubmissionOutcome outcome =
+        scoring.submit(navigator, dropDowns(items, {"A", "C"}), countdown.elapsedSeconds());
+
+    ASSERT_TRUE(outcome.accepted);
+    EXPECT_EQ(itemChoice(items[0]) + itemChoice(items[1]), "AC");
+    EXPECT_EQ(examLog(),
+              (QStringList{"2024-05-01T10:00:00 3/5 3 2220", "a1 1/1", "a3 1/0", "a4 1/1"}));
+}
+
+TEST_F(PaperScoringTest, AnExamLogThatCannotBeWrittenUndoesTheLastAnswerAndKeepsTheExamOpen) {
+    addChoiceEntry("1", "a1", "A", "A");
+    const QList<qint64> items = addMatchingEntry("2", {"A", "B"});
+    StudyLog(bank.db()).createTables();
+    bank.exec("CREATE TRIGGER log_full BEFORE INSERT ON velkora_exam_kind_log "
+              "BEGIN SELECT RAISE(ABORT, 'full'); END");
+    ExamNavigator navigator(bank.db());
+    navigator.begin(row("2"));
+
+    const SubmissionOutcome outcome = scoring.submit(navigator, dropDowns(items, {"A", "B"}), 60);
+
+    EXPECT_FALSE(outcome.accepted);
+    EXPECT_EQ(outcome.message, "试卷未能批阅，请再交一次卷。");
+    EXPECT_FALSE(navigator.isSubmitted());
+    EXPECT_EQ(itemChoice(items[0]) + itemChoice(items[1]), "a4a4");
+    EXPECT_EQ(given("2"), "");
+    EXPECT_TRUE(examLog().isEmpty());
 }
 
 TEST(ReviewAnswerLine, ShowsTheCorrectAnswerInBold) {

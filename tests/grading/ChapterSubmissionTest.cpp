@@ -2,6 +2,7 @@
 #include "grading/ScoreSheet.h"
 #include "grading/WrongQuestionBank.h"
 #include "store/BankQueries.h"
+#include "store/Sql.h"
 #include "support/FakePageView.h"
 #include "support/TestBank.h"
 
@@ -52,7 +53,20 @@ protected:
         return id;
     }
     SubmitOutcome submit(ViewMode mode = ViewMode::ChapterPractice) {
-        return ChapterSubmission(bank.db(), page).submit(QString::number(chapter), mode);
+        return ChapterSubmission(bank.db(), page, [this] { return now; })
+            .submit(QString::number(chapter), mode);
+    }
+    // The study log as "time chapter question:correct", one entry per row in
+    // row order.
+    QStringList practiceLog() const {
+        QSqlQuery q = sql::run(bank.db(), "SELECT answered_at, chapter_id, question_id, correct "
+                                          "FROM velkora_practice_log ORDER BY id");
+        QStringList rows;
+        while (q.next())
+            rows << QString("%1 %2 %3:%4")
+                        .arg(q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
+                             q.value(3).toString());
+        return rows;
     }
     QString flags(int id) const {
         return bank.scalar(QString("SELECT ct || '/' || ct1 FROM question WHERE id=%1").arg(id));
@@ -62,6 +76,7 @@ protected:
     TestBank bank;
     AnsweredPage page;
     int chapter = 0, s1 = 0, s2 = 0, multi = 0, m1 = 0, m2 = 0;
+    QDateTime now{QDate(2024, 5, 1), QTime(9, 30)};
 };
 
 const QString typeB = typeTitle(SingleB);
@@ -115,4 +130,43 @@ TEST_F(ChapterSubmissionTest, AFailureKeepsNothingOfTheSubmission) {
     EXPECT_EQ(flags(s1), "/1"); // the latest marks of the last submission stay
     EXPECT_EQ(sheet(), (QList<ScoreRow>{{"前一次", 4, 3}}));
     EXPECT_TRUE(page.scripts.isEmpty());
+}
+
+TEST_F(ChapterSubmissionTest, TheStudyLogGetsARowPerGradedQuestionOfEverySubmission) {
+    page.answer(s1, "A");
+    page.answer(s2, "B");
+    page.answer(multi, "AC");
+    page.answer(m2, "C"); // the key is "c"; m1 left unanswered
+    ASSERT_EQ(submit(), SubmitOutcome::Recorded);
+    const QString first = "2024-05-01T09:30:00 " + QString::number(chapter) + " ";
+    QStringList expected = {first + QString::number(s1) + ":1", first + QString::number(s2) + ":1",
+                            first + QString::number(multi) + ":0",
+                            first + QString::number(m1) + ":0", first + QString::number(m2) + ":0"};
+    EXPECT_EQ(practiceLog(), expected);
+
+    now = now.addDays(1);
+    page.answer(multi, "ACD");
+    ASSERT_EQ(submit(), SubmitOutcome::Recorded);
+    const QString second = "2024-05-02T09:30:00 " + QString::number(chapter) + " ";
+    expected << second + QString::number(s1) + ":1" << second + QString::number(s2) + ":1"
+             << second + QString::number(multi) + ":1" << second + QString::number(m1) + ":0"
+             << second + QString::number(m2) + ":0";
+    EXPECT_EQ(practiceLog(), expected);
+}
+
+TEST_F(ChapterSubmissionTest, AStudyLogThatCannotBeWrittenFailsTheWholeSubmission) {
+    page.answer(s1, "A");
+    ASSERT_EQ(submit(), SubmitOutcome::Recorded);
+    const QStringList logBefore = practiceLog();
+    const QList<ScoreRow> sheetBefore = sheet();
+    bank.exec("CREATE TRIGGER log_full BEFORE INSERT ON velkora_practice_log "
+              "BEGIN SELECT RAISE(ABORT, 'full'); END");
+    page.answer(s1, "B");
+    page.answer(s2, "B");
+
+    EXPECT_EQ(submit(), SubmitOutcome::Failed);
+    EXPECT_EQ(practiceLog(), logBefore);
+    EXPECT_EQ(sheet(), sheetBefore);
+    EXPECT_EQ(flags(s1), "/"); // not put into the wrong-question bank
+    EXPECT_EQ(flags(s2), "1/1");
 }

@@ -168,3 +168,32 @@ TEST(Transactions, AFailureLeavesNothingHalfWritten) {
                  StoreError);
     EXPECT_EQ(bank.scalar("SELECT scbt FROM tree"), "");
 }
+
+TEST(Transactions, NestedWorkIsUndoneAloneOrWithTheOuterTransaction) {
+    test::TestBank bank;
+    bank.writer().addNode("P", 0, 1);
+    const auto failingInner = [&] {
+        sql::inTransaction(bank.db(), [&] {
+            sql::run(bank.db(), "UPDATE tree SET ct='1'");
+            throw StoreError("inner", "fails");
+        });
+    };
+    sql::inTransaction(bank.db(), [&] {
+        sql::run(bank.db(), "UPDATE tree SET scbt='1'");
+        EXPECT_THROW(failingInner(), StoreError);
+    });
+    EXPECT_EQ(bank.scalar("SELECT scbt || '/' || ct FROM tree"), "1/");
+
+    EXPECT_THROW(sql::inTransaction(bank.db(),
+                                    [&] {
+                                        sql::inTransaction(bank.db(), [&] {
+                                            sql::run(bank.db(), "UPDATE tree SET ct='1'");
+                                        });
+                                        throw StoreError("outer", "fails");
+                                    }),
+                 StoreError);
+    EXPECT_EQ(bank.scalar("SELECT scbt || '/' || ct FROM tree"), "1/");
+    // No savepoint is left open: a write now is committed at once.
+    sql::run(bank.db(), "UPDATE tree SET ct='2'");
+    EXPECT_FALSE(bank.db().commit()) << "a transaction was left open";
+}

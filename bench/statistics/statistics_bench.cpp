@@ -1,0 +1,91 @@
+// Times reading the study statistics of a 50,000-question bank: with no
+// history yet, and after a learner's months of practice (every question
+// answered three times, the latest wrong for every fifth) and 300 exams.
+#include "BenchSupport.h"
+#include "SyntheticBank.h"
+#include "statistics/StudyLog.h"
+#include "statistics/StudyStatistics.h"
+#include "store/BankConnection.h"
+#include "store/BankFile.h"
+#include "store/BankWriter.h"
+#include "store/Sql.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <cstdio>
+
+using namespace velkora;
+
+namespace {
+
+constexpr int runs = 7;
+constexpr int answersPerQuestion = 3;
+constexpr int exams = 300;
+// 5 parts x 5 sections x 4 chapters x 500 questions.
+constexpr SyntheticBankSize bankSize{5, 5, 4, 500};
+
+void writeHistory(const QSqlDatabase &db) {
+    const StudyLog log(db);
+    sql::inTransaction(db, [&] {
+        QSqlQuery q = sql::run(db, QStringLiteral("SELECT r.treeid, q.id FROM question q "
+                                                  "JOIN readtext r ON r.id = q.readtextid"));
+        QHash<RowId, QList<RowId>> byChapter;
+        while (q.next())
+            byChapter[q.value(0).toLongLong()].append(q.value(1).toLongLong());
+        for (int round = 0; round < answersPerQuestion; ++round) {
+            for (auto chapter = byChapter.cbegin(); chapter != byChapter.cend(); ++chapter) {
+                ChapterGrade grade;
+                for (RowId id : chapter.value())
+                    (id % 5 == 0 ? grade.wrongQuestions : grade.rightQuestions).append(id);
+                log.recordPractice(chapter.key(), grade);
+            }
+        }
+        PaperGrade paper;
+        paper.byKind = {KindScore{40, 10}, KindScore{30, 20}, KindScore{15, 5}, KindScore{12, 8}};
+        for (int i = 0; i < exams; ++i)
+            log.recordExam(paper, 80 * 60);
+    });
+}
+
+double medianReadMs(const QSqlDatabase &db, int &practised) {
+    QList<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        practised = readStudyStatistics(db).overall.practised;
+        times << clock.nsecsElapsed() / 1e6;
+    }
+    return bench::median(times);
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("Data"));
+    const QString bankPath = dir.filePath(QStringLiteral("Data/med.mdb"));
+    int questions = 0;
+    writeBankFile(bankPath, [&](BankWriter &writer) {
+        writeSyntheticBank(writer, bankSize);
+        questions = writer.questionsWritten();
+    });
+    BankConnection bank(bankPath);
+    if (!bank.open()) {
+        std::fprintf(stderr, "bank not opened: %s\n", qPrintable(bank.problem()));
+        return 1;
+    }
+    std::printf("bank of %d questions\n", questions);
+
+    int practised = 0;
+    bench::report("statistics, no history yet (median)", medianReadMs(bank.database(), practised),
+                  "ms");
+    writeHistory(bank.database());
+    const double withHistory = medianReadMs(bank.database(), practised);
+    std::printf("history: %d answers of %d questions, %d exams\n", questions * answersPerQuestion,
+                practised, exams);
+    bench::report("statistics with that history (median)", withHistory, "ms");
+    return 0;
+}

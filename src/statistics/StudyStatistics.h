@@ -1,0 +1,66 @@
+#pragma once
+
+#include "exam/PaperScoring.h"
+#include "store/Records.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QSqlDatabase>
+#include <array>
+
+namespace velkora {
+
+// The learner's figures for a part, section or chapter. The right rate
+// counts each practised question once, by its latest answer: it tells how
+// many of the questions the learner would get right now, and a question
+// answered wrong five times and then right counts as right.
+struct ProgressFigures {
+    int questions = 0;
+    int practised = 0;   // answered at least once
+    int rightLatest = 0; // practised questions whose latest answer was right
+    int favourites = 0;
+    int wrongBank = 0; // questions in the wrong-question bank
+
+    void add(const ProgressFigures &other);
+    // Percent, rounded as the score report rounds; 0 when none was practised.
+    int rightRatePercent() const;
+};
+
+struct ProgressNode {
+    QString caption;
+    int level = 1; // 1 part, 2 section, 3 chapter
+    RowId id = 0;  // tree.id
+    ProgressFigures figures;
+    QList<ProgressNode> children;
+};
+
+struct ExamHistoryEntry {
+    QDateTime takenAt;
+    int right = 0;
+    int entries = 0;
+    int points = 0; // 得分 of the result table
+    int durationSeconds = 0;
+
+    int ratePercent() const;
+};
+
+struct StudyStatistics {
+    QList<ProgressNode> parts; // in tree order, each with its sections and chapters
+    ProgressFigures overall;
+    QList<ExamHistoryEntry> exams;     // oldest first
+    std::array<KindScore, 4> byKind{}; // over all exams, indexed by ExamClass
+
+    bool hasPractice() const { return overall.practised > 0; }
+    bool hasExams() const { return !exams.isEmpty(); }
+    const KindScore &kindScore(ExamClass kind) const { return byKind[static_cast<int>(kind)]; }
+};
+
+// Reads the figures of the whole bank with a few grouped queries, whatever
+// its size; reads only, so a read-only bank or one without the study log
+// (all history then empty) is fine. Throws StoreError.
+StudyStatistics readStudyStatistics(const QSqlDatabase &db);
+
+// "45 分钟", or "12 分 30 秒" when the seconds are not whole minutes.
+QString durationText(int seconds);
+
+} // namespace velkora

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "statistics/StudyStatistics.h"
+
+#include <QDialog>
+
+class QChartView;
+class QTableWidget;
+class QTreeWidget;
+class QWidget;
+
+namespace velkora {
+
+// The window "学习统计": the learner's progress per part, section and
+// chapter, and the simulated exams with a chart of their scores and of the
+// right rate per kind. It shows the figures it is given; a learner without
+// history sees a note on how to get some instead of empty charts.
+class StudyStatisticsWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit StudyStatisticsWindow(const StudyStatistics &statistics, QWidget *parent = nullptr);
+
+    QTreeWidget *progressTree() const { return m_tree; }
+    // Null when there are no exams to show.
+    QTableWidget *examTable() const { return m_exams; }
+    QChartView *scoreTrendChart() const { return m_trend; }
+    QChartView *kindRateChart() const { return m_kinds; }
+
+private:
+    QWidget *buildProgressPage(const StudyStatistics &statistics);
+    QWidget *buildExamPage(const StudyStatistics &statistics);
+    QTableWidget *buildExamTable(const QList<ExamHistoryEntry> &exams);
+    QChartView *buildScoreTrend(const QList<ExamHistoryEntry> &exams);
+    QChartView *buildKindRates(const StudyStatistics &statistics);
+
+    QTreeWidget *m_tree = nullptr;
+    QTableWidget *m_exams = nullptr;
+    QChartView *m_trend = nullptr;
+    QChartView *m_kinds = nullptr;
+};
+
+} // namespace velkora
