@@ -6,17 +6,28 @@
 
 namespace velkora {
 
-ProgramFolder::ProgramFolder(QString dir) : m_dir(QDir::cleanPath(std::move(dir))) {}
+ProgramFolder::ProgramFolder(QString dir)
+    : m_dir(QDir::cleanPath(std::move(dir))), m_learnerDir(m_dir) {}
 
 ProgramFolder ProgramFolder::ofApplication() {
     return ProgramFolder(QCoreApplication::applicationDirPath());
 }
 
+ProgramFolder ProgramFolder::withLearnerFiles(const QString &learnerDir) const {
+    ProgramFolder moved = *this;
+    moved.m_learnerDir = QDir::cleanPath(learnerDir);
+    return moved;
+}
+
 QString ProgramFolder::path(const QString &relative) const {
+    return resolve(m_dir, relative);
+}
+
+QString ProgramFolder::resolve(const QString &folder, const QString &relative) {
     const QStringList elements =
         QDir::fromNativeSeparators(relative).split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    QDir dir(m_dir);
-    QString resolved = m_dir;
+    QDir dir(folder);
+    QString resolved = folder;
     for (const QString &element : elements) {
         QString match = element;
         if (!QFileInfo::exists(dir.filePath(element))) {

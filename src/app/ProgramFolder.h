@@ -7,6 +7,10 @@ namespace velkora {
 // The folder the program was installed in: the executable's folder, never
 // the working directory. Names inside it are found without regard to letter
 // case, since the data files spell some of them in varying case.
+//
+// The learner's own files (the bank, the last fetched data date) live in the
+// program folder too, unless the folder is read-only: then DataLocation
+// gives them a folder of their own (withLearnerFiles).
 class ProgramFolder {
 public:
     explicit ProgramFolder(QString dir);
@@ -23,12 +27,27 @@ public:
     // other systems spell "Tupian/A.JPG" for tupian/a.jpg, or use "\\".
     QString locatePicture(const QString &stored) const;
 
-    QString bankPath() const { return path(QStringLiteral("Data/med.mdb")); }
     QString templatePath() const { return path(QStringLiteral("yk.html")); }
     QString configPath() const { return path(QStringLiteral("velkora.ini")); }
+    // The bank that came with the program.
+    QString installedBankPath() const { return path(bankName()); }
+
+    // The same program with the learner's files in `learnerDir`.
+    ProgramFolder withLearnerFiles(const QString &learnerDir) const;
+    QString learnerDir() const { return m_learnerDir; }
+    // The bank the program works on: favourites, wrong-question marks and
+    // papers are written into it.
+    QString bankPath() const { return resolve(m_learnerDir, bankName()); }
+    // The data date last fetched from the update server.
+    QString publishedDatePath() const { return resolve(m_learnerDir, QStringLiteral("tmp.ini")); }
+
+    static QString bankName() { return QStringLiteral("Data/med.mdb"); }
 
 private:
+    static QString resolve(const QString &folder, const QString &relative);
+
     QString m_dir;
+    QString m_learnerDir;
 };
 
 } // namespace velkora

@@ -1,5 +1,6 @@
 #include "app/ActivationWatcher.h"
 #include "app/AppConfig.h"
+#include "app/DataLocation.h"
 #include "app/DialogMessages.h"
 #include "app/Logging.h"
 #include "app/ProgramCommands.h"
@@ -19,11 +20,13 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velkora"));
     QApplication::setApplicationDisplayName(QStringLiteral("Velkora"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("velkora"));
     installLogging();
     RaiseOnShow raiseOnShow;
     app.installEventFilter(&raiseOnShow);
 
-    const ProgramFolder folder = ProgramFolder::ofApplication();
+    const DataLocation data = DataLocation::ofApplication(ProgramFolder::ofApplication());
+    const ProgramFolder &folder = data.folder();
     const AppConfig config = AppConfig::load(folder.configPath());
     BankConnection bank(folder.bankPath());
     ProgramState program;
@@ -40,8 +43,10 @@ int main(int argc, char *argv[]) {
     window.show();
     window.activate();
     if (!window.bankOpened())
-        messages.inform(bank.problem() +
-                        QStringLiteral("\n请重新安装 Velkora，或用“数据恢复”从备份中恢复题库。"));
+        messages.inform(!data.problem().isEmpty()
+                            ? data.problem()
+                            : bank.problem() + QStringLiteral("\n请重新安装 Velkora，"
+                                                              "或用“数据恢复”从备份中恢复题库。"));
     commands.scheduleStartupCheck();
     return app.exec();
 }

@@ -16,18 +16,12 @@ Q_LOGGING_CATEGORY(lcRestore, "velkora.maintenance")
 
 namespace {
 
-constexpr qint64 chunkSize = 1 << 20;
 const QString stagedPrefix = QStringLiteral(".med.mdb.restore-");
 
-bool copyContent(QFile &from, QFile &to) {
-    while (!from.atEnd()) {
-        const QByteArray chunk = from.read(chunkSize);
-        if (chunk.isEmpty() || to.write(chunk) != chunk.size())
-            return false;
-    }
+bool copyToDisk(QFile &from, QFile &to) {
     // On disk before it is renamed over the bank, so a power cut cannot
     // leave a bank of the new name with parts of its content missing.
-    return to.flush() && ::fsync(to.handle()) == 0;
+    return copyContent(from, to) && to.flush() && ::fsync(to.handle()) == 0;
 }
 
 // Copies of restores that were cut short by the end of the process.
@@ -53,7 +47,7 @@ bool BankRestore::replace(BankConnection &bank, const QString &backupPath) {
     removeStagedLeftovers(bankFolder);
     QFile backup(backupPath);
     QTemporaryFile staged(bankFolder.filePath(stagedPrefix + QStringLiteral("XXXXXX")));
-    if (!backup.open(QIODevice::ReadOnly) || !staged.open() || !copyContent(backup, staged)) {
+    if (!backup.open(QIODevice::ReadOnly) || !staged.open() || !copyToDisk(backup, staged)) {
         qCWarning(lcRestore) << "restore: copy of" << backupPath
                              << "not made:" << backup.errorString() << staged.errorString();
         return false;

@@ -9,6 +9,10 @@ namespace velkora {
 
 Q_LOGGING_CATEGORY(lcReplace, "velkora.maintenance")
 
+namespace {
+constexpr qint64 chunkSize = 1 << 20;
+}
+
 bool replaceFile(const QString &finishedPath, const QString &targetPath) {
     // rename(2) replaces the target atomically; Qt's own rename refuses an
     // existing target.
@@ -19,6 +23,15 @@ bool replaceFile(const QString &finishedPath, const QString &targetPath) {
         qCWarning(lcReplace) << "file not put in place:" << targetPath
                              << QString::fromStdString(error.message());
         return false;
+    }
+    return true;
+}
+
+bool copyContent(QIODevice &from, QIODevice &to) {
+    while (!from.atEnd()) {
+        const QByteArray chunk = from.read(chunkSize);
+        if (chunk.isEmpty() || to.write(chunk) != chunk.size())
+            return false;
     }
     return true;
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QIODevice;
+
 namespace velkora {
 
 // Puts a finished file in the place of another in one step: a process that
@@ -9,5 +11,9 @@ namespace velkora {
 // target's name. Both must be on the same file system (the new file is
 // made beside the target). False (and logged) on failure.
 bool replaceFile(const QString &finishedPath, const QString &targetPath);
+
+// Copies what is left of `from` into `to` in chunks, so that a large bank is
+// never held in memory whole. False when a read or a write fails.
+bool copyContent(QIODevice &from, QIODevice &to);
 
 } // namespace velkora

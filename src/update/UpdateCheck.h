@@ -13,7 +13,8 @@ class Messages;
 
 // Tells the learner when newer data is published and starts the updater
 // app_upd from the program folder. At start-up the published date is
-// fetched into "tmp.ini" without blocking the window; on demand the last
+// fetched into "tmp.ini" (among the learner's files) without blocking the
+// window; on demand the last
 // fetched copy is compared again. Installed data is dated by "predate.ini".
 class UpdateCheck : public QObject {
     Q_OBJECT
@@ -40,7 +41,7 @@ signals:
 private:
     bool publishedIsNewer() const;
     void announceUpdate();
-    QString publishedPath() const { return m_folder.path(QStringLiteral("tmp.ini")); }
+    QString publishedPath() const { return m_folder.publishedDatePath(); }
 
     ProgramFolder m_folder;
     Messages &m_messages;

@@ -383,3 +383,22 @@ TEST(WritePictures, ReportsAFolderItCannotCreate) {
     for (const QString &name : written)
         EXPECT_FALSE(name.startsWith("mv/")) << qPrintable(name);
 }
+
+TEST(AppIcon, EveryThemeSizeIsASquareTileOnATransparentGround) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QString error;
+    const QStringList written = writeAppIcons(dir.path(), &error);
+    EXPECT_TRUE(error.isEmpty()) << qPrintable(error);
+    ASSERT_EQ(written.size(), appIconSizes().size());
+    for (int size : appIconSizes()) {
+        const QString name = QStringLiteral("hicolor/%1x%1/apps/velkora.png").arg(size);
+        EXPECT_TRUE(written.contains(name)) << qPrintable(name);
+        const QImage icon(dir.filePath(name));
+        ASSERT_EQ(icon.size(), QSize(size, size)) << qPrintable(name);
+        EXPECT_TRUE(icon.hasAlphaChannel());
+        // The rounded corners are left clear; the tile itself is opaque.
+        EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
+        EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << size;
+    }
+}

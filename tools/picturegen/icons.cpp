@@ -292,6 +292,26 @@ void drawToolIcon(QPainter &p, const QRectF &box, const QString &key) {
         iconUpgradeCloud(p);
 }
 
+void drawAppIcon(QPainter &p, const QRectF &box) {
+    GridScope grid(p, box, 32);
+    // A tile in the toolbar's colours carrying the chapter-practice book,
+    // with a medical cross on a badge like those of the toolbar icons.
+    QLinearGradient tile(0, 1, 0, 31);
+    tile.setColorAt(0.0, colors::toolbarTop);
+    tile.setColorAt(1.0, colors::titleDeep);
+    p.setPen(Qt::NoPen);
+    p.setBrush(tile);
+    p.drawRoundedRect(QRectF(1, 1, 30, 30), 6.5, 6.5);
+    drawToolIcon(p, QRectF(3, 2.5, 24, 24), QStringLiteral("kstk"));
+
+    const QPointF c(22.5, 22.5);
+    drawBadge(p, c, 6.3, colors::alertRed);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(c.x() - 1.2, c.y() - 3.6, 2.4, 7.2));
+    p.drawRect(QRectF(c.x() - 3.6, c.y() - 1.2, 7.2, 2.4));
+}
+
 // ------------------------------------------------------------ page glyphs
 
 void drawPageGlyph(QPainter &p, const QRectF &box, const QString &key, const QColor &color) {

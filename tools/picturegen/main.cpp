@@ -1,5 +1,6 @@
-// velkora_picturegen <programDir>: draws the window and question pictures into
-// the program folder. Runs without a display.
+// velkora_picturegen <programDir> [<iconThemesDir>]: draws the window and
+// question pictures into the program folder, and the program's icon into an
+// icon theme folder when one is given. Runs without a display.
 #include "picturegen.h"
 
 #include <QFontDatabase>
@@ -13,8 +14,8 @@ int main(int argc, char *argv[]) {
     QGuiApplication app(argc, argv);
 
     const QStringList args = QGuiApplication::arguments();
-    if (args.size() != 2) {
-        std::fprintf(stderr, "usage: velkora_picturegen <programDir>\n");
+    if (args.size() != 2 && args.size() != 3) {
+        std::fprintf(stderr, "usage: velkora_picturegen <programDir> [<iconThemesDir>]\n");
         return 2;
     }
 
@@ -23,12 +24,14 @@ int main(int argc, char *argv[]) {
                              "labels fall back to another font\n");
 
     QString error;
-    const QStringList written = velkora::picturegen::writeAllPictures(args.at(1), &error);
+    QStringList written = velkora::picturegen::writeAllPictures(args.at(1), &error);
+    if (error.isEmpty() && args.size() == 3)
+        written += velkora::picturegen::writeAppIcons(args.at(2), &error);
     if (!error.isEmpty()) {
         std::fprintf(stderr, "velkora_picturegen: %s\n", qPrintable(error));
         return 1;
     }
-    std::printf("velkora_picturegen: wrote %lld pictures into %s\n",
-                static_cast<long long>(written.size()), qPrintable(args.at(1)));
+    std::printf("velkora_picturegen: wrote %lld pictures\n",
+                static_cast<long long>(written.size()));
     return 0;
 }

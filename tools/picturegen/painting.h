@@ -45,6 +45,8 @@ void paintTitleSheen(QPainter &p, const QRectF &rect); // highlight + bottom edg
 
 // 32 x 32 toolbar icons, drawn into box.
 void drawToolIcon(QPainter &p, const QRectF &box, const QString &key);
+// The program's icon on a 32 x 32 grid, drawn into box.
+void drawAppIcon(QPainter &p, const QRectF &box);
 // 16 x 16 page toolbar glyphs in one colour.
 void drawPageGlyph(QPainter &p, const QRectF &box, const QString &key, const QColor &color);
 // 10 x 10 title strip glyphs.

@@ -251,4 +251,42 @@ QStringList writeAllPictures(const QString &programDir, QString *error) {
     return written;
 }
 
+QImage renderAppIcon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    detail::drawAppIcon(p, QRectF(0, 0, size, size));
+    p.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+QList<int> appIconSizes() {
+    return {16, 32, 48, 64, 128, 256};
+}
+
+QStringList writeAppIcons(const QString &themesDir, QString *error) {
+    QStringList written;
+    if (error)
+        error->clear();
+    const QDir root(themesDir);
+    for (int size : appIconSizes()) {
+        const QString name = QStringLiteral("hicolor/%1x%1/apps/velkora.png").arg(size);
+        const QString path = root.absoluteFilePath(name);
+        if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+            if (error)
+                *error = QStringLiteral("cannot create folder %1").arg(QFileInfo(path).path());
+            return written;
+        }
+        QImageWriter writer(path, "png");
+        if (!writer.write(renderAppIcon(size))) {
+            if (error)
+                *error = QStringLiteral("cannot write %1: %2").arg(path, writer.errorString());
+            return written;
+        }
+        written.append(name);
+    }
+    return written;
+}
+
 } // namespace velkora::picturegen

@@ -66,4 +66,16 @@ QImage renderPicture(const PictureInfo &info);
 // the first problem, and the list holds only the pictures written before it.
 QStringList writeAllPictures(const QString &programDir, QString *error);
 
+// The program's icon for the desktop's icon theme: a square of `size`
+// pixels on a transparent ground.
+QImage renderAppIcon(int size);
+
+// The sizes the icon theme gets, in pixels.
+QList<int> appIconSizes();
+
+// Writes the icon at every size into an icon theme under themesDir
+// ("hicolor/48x48/apps/velkora.png") and returns the relative names written.
+// On failure *error (if given) describes the problem.
+QStringList writeAppIcons(const QString &themesDir, QString *error);
+
 } // namespace velkora::picturegen
