@@ -1,5 +1,6 @@
 #include "booklet/BookletFile.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
 
@@ -12,6 +13,12 @@ QString suggestedBookletName(const QString &title, QDate date) {
     if (name.isEmpty())
         name = QStringLiteral("试题");
     return name + QLatin1Char('-') + date.toString(Qt::ISODate) + QStringLiteral(".pdf");
+}
+
+QString withPdfSuffix(const QString &path) {
+    if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0)
+        return path;
+    return path + QStringLiteral(".pdf");
 }
 
 std::optional<QString> writeBookletFile(const QString &path, const QByteArray &pdf) {

@@ -11,6 +11,9 @@ namespace velkora {
 // a file name cannot hold are replaced.
 QString suggestedBookletName(const QString &title, QDate date);
 
+// The path with ".pdf" added when the learner typed a name without it.
+QString withPdfSuffix(const QString &path);
+
 // Writes the PDF in one step: the file appears whole or not at all, and an
 // existing file is replaced only once the new one is complete. Returns the
 // system's reason when it could not be written.

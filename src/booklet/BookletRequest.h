@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/Records.h"
+#include "store/ViewMode.h"
 
 #include <QList>
 #include <QString>
@@ -17,5 +18,18 @@ struct BookletRequest {
     QList<RowId> questionIds; // question rows, in the order they are listed
     AnswerPlacement placement = AnswerPlacement::AtEnd;
 };
+
+// The title of a booklet of a view's questions.
+inline QString bookletTitle(ViewMode mode) {
+    switch (mode) {
+    case ViewMode::Favourites:
+        return QStringLiteral("收藏试题");
+    case ViewMode::WrongQuestions:
+        return QStringLiteral("错题题库");
+    case ViewMode::ChapterPractice:
+        break;
+    }
+    return QStringLiteral("章节练习");
+}
 
 } // namespace velkora
