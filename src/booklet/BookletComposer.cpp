@@ -23,7 +23,8 @@ const QString style = QStringLiteral(
     ".shared{border-left:2pt solid #999;padding-left:6pt;margin:4pt 0 6pt;"
     "break-inside:avoid;page-break-inside:avoid}"
     ".shared .note{font-size:9.5pt;color:#444}"
-    ".question{margin:0 0 9pt;break-inside:avoid;page-break-inside:avoid}"
+    ".question,.lead{margin:0 0 9pt;break-inside:avoid;page-break-inside:avoid}"
+    ".lead>.question{margin:0}"
     ".stem{margin:0}.number{font-weight:bold}"
     ".options{list-style:none;margin:2pt 0 0 1.6em;padding:0}"
     ".picture{margin:4pt 0 4pt 1.6em}.picture img{max-width:70%;max-height:80mm}"
@@ -44,6 +45,7 @@ BookletComposer::BookletComposer(BookletTitle title, AnswerPlacement placement, 
 QString BookletComposer::compose(const BookletContent &content) {
     m_html.clear();
     m_answersAtEnd.clear();
+    m_leadIn.clear();
     m_number = 0;
     const QString documentTitle = m_title.subject.isEmpty()
                                       ? m_title.view
@@ -72,12 +74,13 @@ void BookletComposer::addTitle(int questionCount) {
 }
 
 void BookletComposer::addChapter(const BookletChapter &chapter) {
-    m_html += QStringLiteral("<section class=\"chapter\"><h2>%1</h2>").arg(escaped(chapter.path));
+    m_html += QStringLiteral("<section class=\"chapter\">");
+    m_leadIn = QStringLiteral("<h2>%1</h2>").arg(escaped(chapter.path));
     RowId typeShown = -1;
     for (const GroupContent &group : chapter.groups) {
         if (group.group.typeId != typeShown) {
             typeShown = group.group.typeId;
-            m_html += QStringLiteral("<h3>") + group.type.title + QStringLiteral("</h3>");
+            m_leadIn += QStringLiteral("<h3>") + group.type.title + QStringLiteral("</h3>");
         }
         addGroup(group);
     }
@@ -93,8 +96,8 @@ void BookletComposer::addGroup(const GroupContent &group) {
                                             : QStringLiteral("第 %1～%2 题").arg(first).arg(last);
         const QString note = code == typecode::caseGroup ? QStringLiteral("（%1共用题干）")
                                                          : QStringLiteral("（%1共用备选答案）");
-        m_html += QStringLiteral("<div class=\"shared\"><div class=\"note\">") + note.arg(range) +
-                  QStringLiteral("</div>") + group.group.content + QStringLiteral("</div>");
+        m_leadIn += QStringLiteral("<div class=\"shared\"><div class=\"note\">") + note.arg(range) +
+                    QStringLiteral("</div>") + group.group.content + QStringLiteral("</div>");
     }
     for (const GroupContent::Item &item : group.items)
         addQuestion(group, item);
@@ -104,6 +107,10 @@ void BookletComposer::addQuestion(const GroupContent &group, const GroupContent:
     const int number = ++m_number;
     const QuestionRow &q = item.question;
     const bool ownOptions = typecode::optionRows(group.type.code);
+    // Headings and shared texts go on the page of the question they lead to.
+    const bool leadIn = !m_leadIn.isEmpty();
+    if (leadIn)
+        m_html += QStringLiteral("<div class=\"lead\">") + std::exchange(m_leadIn, {});
     m_html += QStringLiteral("<div class=\"question\"><p class=\"stem\"><span "
                              "class=\"number\">%1.</span> ")
                   .arg(number) +
@@ -123,6 +130,8 @@ void BookletComposer::addQuestion(const GroupContent &group, const GroupContent:
     else
         m_answersAtEnd.append(answerText(number, q));
     m_html += QStringLiteral("</div>");
+    if (leadIn)
+        m_html += QStringLiteral("</div>");
 }
 
 QString BookletComposer::answerText(int number, const QuestionRow &question) const {

@@ -40,6 +40,7 @@ private:
     AnswerPlacement m_placement;
     QUrl m_pictureBase;
     QString m_html;
+    QString m_leadIn; // headings waiting for the question they lead to
     QStringList m_answersAtEnd;
     int m_number = 0;
 };
