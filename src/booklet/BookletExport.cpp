@@ -96,7 +96,6 @@ QString BookletExport::write(const BookletRequest &request, const QString &subje
         return {};
 
     BookletPrinter printer;
-    printer.setTimeout(m_printTimeoutMs);
     QEventLoop loop;
     std::optional<QByteArray> pdf;
     std::optional<BookletPrinter::Failure> failure;

@@ -30,8 +30,6 @@ public:
     void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
     // Runs before each window the export puts in front of the main window.
     void setBeforeWindow(std::function<void()> hook) { m_beforeWindow = std::move(hook); }
-    // The longest printing may take.
-    void setPrintTimeout(int milliseconds) { m_printTimeoutMs = milliseconds; }
 
     // Exports the questions under `title`; returns what to tell the learner,
     // empty when the learner cancelled.
@@ -53,7 +51,6 @@ private:
     FileChooser m_chooseFile;
     std::function<void()> m_beforeWindow;
     QString m_lastFolder;
-    int m_printTimeoutMs = 5 * 60 * 1000;
 };
 
 } // namespace velkora

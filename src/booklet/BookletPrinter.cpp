@@ -13,7 +13,7 @@ namespace velkora {
 Q_LOGGING_CATEGORY(lcBookletPrint, "velkora.booklet")
 
 namespace {
-constexpr int defaultTimeoutMs = 5 * 60 * 1000;
+constexpr int timeoutMs = 5 * 60 * 1000;
 
 QPageLayout a4Layout() {
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(16, 18, 16, 18),
@@ -26,7 +26,7 @@ BookletPrinter::BookletPrinter(QObject *parent)
     m_page->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     connect(m_page, &QWebEnginePage::loadFinished, this, &BookletPrinter::loadFinished);
     m_timeout.setSingleShot(true);
-    m_timeout.setInterval(defaultTimeoutMs);
+    m_timeout.setInterval(timeoutMs);
     connect(&m_timeout, &QTimer::timeout, this, [this] { fail(Failure::TimedOut); });
 }
 

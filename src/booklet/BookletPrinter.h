@@ -9,7 +9,8 @@ namespace velkora {
 class InterceptingPage;
 
 // Prints a local HTML document to an A4 PDF on an off-screen page of its
-// own, so the page the learner sees stays as it is. The page is the
+// own, so the page the learner sees stays as it is. A print that takes
+// longer than five minutes, loading included, fails. The page is the
 // program's offline page with scripts off: the bank's texts are printed,
 // never run. Every print ends in `printed` or `failed`, or in neither once
 // cancelled.
@@ -21,8 +22,6 @@ public:
     explicit BookletPrinter(QObject *parent = nullptr);
     ~BookletPrinter() override;
 
-    // The longest a print may take, loading included.
-    void setTimeout(int milliseconds) { m_timeout.setInterval(milliseconds); }
     void print(const QUrl &document);
     void cancel();
 
