@@ -4,6 +4,8 @@
 #include "app/Messages.h"
 #include "app/ProgramFolder.h"
 #include "app/ProgramState.h"
+#include "booklet/BookletContent.h"
+#include "booklet/BookletExport.h"
 #include "browse/ChapterPage.h"
 #include "browse/NavigationTree.h"
 #include "browse/PageToolbar.h"
@@ -76,6 +78,9 @@ MainWindow::MainWindow(const ProgramFolder &folder, BankConnection &bank, Progra
     };
     m_grading = new GradingCommands(*this, m_bank, m_messages, m_folder, this);
     connect(m_grading, &GradingCommands::answerButtonsReset, this, &MainWindow::resetAnswerButtons);
+    m_booklet = new BookletExport(m_folder, m_bank, this);
+    // Its dialogs stand in front of the window; the page stays behind them.
+    m_booklet->setBeforeWindow([this] { m_session.setKeepPage(true); });
     createCommands();
 
     // A 1024 x 768 frame centred on the screen the window is on.
@@ -129,6 +134,19 @@ void MainWindow::buildLayout() {
     m_label3->setStyleSheet(QStringLiteral(
         "color: #0b4a5c; font-size: 15px; font-weight: bold; background: transparent;"));
     header->addWidget(m_label3);
+    // Right of the centred caption, outside the header's layout so the
+    // caption stays where it is.
+    m_exportBookletButton = new QPushButton(QStringLiteral("导出PDF"), m_panel6);
+    m_exportBookletButton->setObjectName(QStringLiteral("ExportBookletButton"));
+    m_exportBookletButton->setToolTip(QStringLiteral("把本题库的试题导出为PDF，打印成册"));
+    m_exportBookletButton->setCursor(Qt::PointingHandCursor);
+    m_exportBookletButton->setStyleSheet(QStringLiteral(
+        "QPushButton { color: #0b4a5c; font-size: 12px; background: rgba(255,255,255,150); "
+        "border: 1px solid #6fa8b8; border-radius: 3px; padding: 2px 6px; } "
+        "QPushButton:hover { background: white; } QPushButton:pressed { background: #d6e9ef; }"));
+    m_exportBookletButton->adjustSize();
+    m_exportBookletButton->move(m_panel2->width() - m_exportBookletButton->width() - 6,
+                                (m_panel6->height() - m_exportBookletButton->height()) / 2);
     column->addWidget(m_panel6);
 
     m_tree = new QTreeWidget(m_panel2);
@@ -199,6 +217,8 @@ void MainWindow::createCommands() {
     addCommand("NewImage8", &MainWindow::toggleMaximised);
     addCommand("NewImage19", &MainWindow::toggleMaximised);
     addCommand("NewImage7", &MainWindow::exitProgram);
+    QAction *booklet = addCommand("ExportBooklet", &MainWindow::exportBooklet);
+    connect(m_exportBookletButton, &QPushButton::clicked, booklet, &QAction::trigger);
     // Commands whose windows another part of the program provides; until it
     // does, the learner is told they are not there yet.
     for (const char *name : {"NewImage6", "cssz", "NewImage4", "NewImage2", "rjsj"})
@@ -672,6 +692,31 @@ void MainWindow::exitProgram() {
         return;
     m_bank.close();
     QApplication::quit();
+}
+
+QList<RowId> MainWindow::bookletQuestions() const {
+    if (m_session.viewMode() == ViewMode::ChapterPractice)
+        return {};
+    return viewQuestions(BankQueries(m_bank.database()), m_session.viewMode());
+}
+
+void MainWindow::exportBooklet() {
+    if (m_session.viewMode() == ViewMode::ChapterPractice) {
+        inform(QStringLiteral("请先打开“收藏试题”或“错题题库”，或搜索试题，再导出PDF。"), true);
+        return;
+    }
+    QList<RowId> questions;
+    try {
+        questions = bookletQuestions();
+    } catch (const StoreError &error) {
+        qCWarning(lcMain) << "booklet questions not read:" << error.message();
+        inform(QStringLiteral("读取题库时出错，PDF没有导出。"), true);
+        return;
+    }
+    const QString outcome = m_booklet->exportBooklet(m_program.subjectName,
+                                                     bookletTitle(m_session.viewMode()), questions);
+    if (!outcome.isEmpty())
+        inform(outcome, true);
 }
 
 void MainWindow::mousePressEvent(QMouseEvent *event) {

@@ -11,6 +11,7 @@ class QAction;
 class QFrame;
 class QLabel;
 class QPrinter;
+class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -18,6 +19,7 @@ namespace velkora {
 
 struct AppConfig;
 class BankConnection;
+class BookletExport;
 class ErrorReportWindow;
 class GradingCommands;
 class MainToolbar;
@@ -67,6 +69,11 @@ public:
     void minimise();
     void toggleMaximised();
     void exitProgram();
+    // A PDF booklet of the questions of the view shown.
+    void exportBooklet();
+    // The questions a booklet of the view shown holds, in tree order; none
+    // in chapter practice. Throws StoreError.
+    QList<RowId> bookletQuestions() const;
     // In-page navigation; true when it may go through.
     bool handleNavigation(const QUrl &url);
 
@@ -108,6 +115,8 @@ public:
     ErrorReportWindow *errorReportWindow() const { return m_errorReport; }
     QFrame *treeColumn() const { return m_panel2; }
     GradingCommands &grading() const { return *m_grading; }
+    BookletExport &booklet() const { return *m_booklet; }
+    QPushButton *exportBookletButton() const { return m_exportBookletButton; }
 
 signals:
     // The bank was opened anew, after a restore replaced it.
@@ -168,6 +177,8 @@ private:
     ErrorReportWindow *m_errorReport = nullptr;
     PrinterChooser m_choosePrinter;
     GradingCommands *m_grading = nullptr;
+    QPushButton *m_exportBookletButton = nullptr;
+    BookletExport *m_booklet = nullptr;
 };
 
 } // namespace velkora
