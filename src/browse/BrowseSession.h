@@ -35,9 +35,15 @@ public:
     QString currentTreeId() const { return m_currentTreeId; }
     void setCurrentTreeId(const QString &id) { m_currentTreeId = id; }
     NumberingState &numbering() { return m_numbering; }
-    // A search results page shows questions of many chapters; it is not graded.
-    bool showsSearchResults() const { return m_showsSearchResults; }
-    void setShowsSearchResults(bool shown) { m_showsSearchResults = shown; }
+    // A search results page shows questions of many chapters; it is not
+    // graded, and a booklet of it holds the questions it lists.
+    struct SearchPage {
+        QString text;
+        QList<RowId> questions; // in the order listed
+    };
+    bool showsSearchResults() const { return m_searchPage.has_value(); }
+    const std::optional<SearchPage> &searchPage() const { return m_searchPage; }
+    void setSearchPage(std::optional<SearchPage> page) { m_searchPage = std::move(page); }
 
     // --- page navigations ---
     bool interceptArmed() const { return m_interceptArmed; }
@@ -82,7 +88,7 @@ private:
     QString m_currentTreeId;
     ViewMode m_viewMode = ViewMode::ChapterPractice;
     NumberingState m_numbering;
-    bool m_showsSearchResults = false;
+    std::optional<SearchPage> m_searchPage;
     bool m_interceptArmed = false;
     bool m_keepPage = false;
     int m_layoutMark = 0;

@@ -416,15 +416,16 @@ void MainWindow::showChapter(RowId treeId) {
         m_pageToolbar->chapterLabel()->setText(page.chapterName);
         m_session.setCurrentTreeId(page.treeId);
     }
-    m_session.setShowsSearchResults(false);
+    m_session.setSearchPage(std::nullopt);
     presentPage(page.fragments);
     m_session.setInterceptArmed(true);
 }
 
-void MainWindow::showSearchPage(const QStringList &fragments, const QString &afterShown) {
+void MainWindow::showSearchPage(const QStringList &fragments, const QString &afterShown,
+                                BrowseSession::SearchPage page) {
     m_session.setInterceptArmed(false);
     m_pageToolbar->chapterLabel()->setText(QStringLiteral("搜索结果"));
-    m_session.setShowsSearchResults(true);
+    m_session.setSearchPage(std::move(page));
     presentPage(fragments);
     if (!m_pageView->runScript(afterShown))
         qCWarning(lcMain) << "search hits not highlighted";
@@ -695,13 +696,16 @@ void MainWindow::exitProgram() {
 }
 
 QList<RowId> MainWindow::bookletQuestions() const {
+    if (const auto &search = m_session.searchPage())
+        return search->questions;
     if (m_session.viewMode() == ViewMode::ChapterPractice)
         return {};
     return viewQuestions(BankQueries(m_bank.database()), m_session.viewMode());
 }
 
 void MainWindow::exportBooklet() {
-    if (m_session.viewMode() == ViewMode::ChapterPractice) {
+    const auto &search = m_session.searchPage();
+    if (!search && m_session.viewMode() == ViewMode::ChapterPractice) {
         inform(QStringLiteral("请先打开“收藏试题”或“错题题库”，或搜索试题，再导出PDF。"), true);
         return;
     }
@@ -713,8 +717,9 @@ void MainWindow::exportBooklet() {
         inform(QStringLiteral("读取题库时出错，PDF没有导出。"), true);
         return;
     }
-    const QString outcome = m_booklet->exportBooklet(m_program.subjectName,
-                                                     bookletTitle(m_session.viewMode()), questions);
+    const QString title =
+        search ? QStringLiteral("搜索结果 ") + search->text : bookletTitle(m_session.viewMode());
+    const QString outcome = m_booklet->exportBooklet(m_program.subjectName, title, questions);
     if (!outcome.isEmpty())
         inform(outcome, true);
 }

@@ -69,10 +69,11 @@ public:
     void minimise();
     void toggleMaximised();
     void exitProgram();
-    // A PDF booklet of the questions of the view shown.
+    // A PDF booklet of the questions of the view or the search page shown.
     void exportBooklet();
-    // The questions a booklet of the view shown holds, in tree order; none
-    // in chapter practice. Throws StoreError.
+    // The questions a booklet holds: those of the search page shown, else
+    // those of the view in tree order; none in chapter practice. Throws
+    // StoreError.
     QList<RowId> bookletQuestions() const;
     // In-page navigation; true when it may go through.
     bool handleNavigation(const QUrl &url);
@@ -90,7 +91,8 @@ public:
 
     // Shows a composed search page in place of the chapter page, then runs
     // `afterShown` on it (the highlighting of the hits).
-    void showSearchPage(const QStringList &fragments, const QString &afterShown);
+    void showSearchPage(const QStringList &fragments, const QString &afterShown,
+                        BrowseSession::SearchPage page);
     // Maps a picture name of the bank to the file the page asks for.
     std::function<QString(const QString &)> pictureLocator() const;
 

@@ -74,7 +74,10 @@ void SearchCommand::search() {
         NumberingState numbering;
         const QStringList fragments =
             composeSearchPage(BankQueries(db), query, result, numbering, m_window.pictureLocator());
-        m_window.showSearchPage(fragments, highlightScript(query));
+        QList<RowId> shown;
+        for (const SearchHit &hit : result.hits)
+            shown.append(hit.question);
+        m_window.showSearchPage(fragments, highlightScript(query), {query.text(), shown});
     } catch (const StoreError &error) {
         qCWarning(lcSearch) << "search failed:" << error.message();
         tell(QStringLiteral("搜索没有完成：题库读取出错。请重新启动 Velkora 后再试。"));

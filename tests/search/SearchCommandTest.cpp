@@ -1,9 +1,11 @@
 #include "search/SearchCommand.h"
+#include "booklet/BookletExport.h"
 #include "support/MainWindowFixture.h"
 
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 
 using namespace velkora;
 using namespace velkora::test;
@@ -107,4 +109,28 @@ TEST_F(SearchCommandTest, ABankOpenedAnewIsSearchedAsItIsNow) {
     window->reloadBank(); // as after a restore
     searchFor("并发症");
     EXPECT_TRUE(bodyText().contains("共找到 2 道试题"));
+}
+
+TEST_F(SearchCommandTest, ABookletOfTheResultsHoldsTheQuestionsFound) {
+    if (QString(VELKORA_PDFTOTEXT).isEmpty())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    QTemporaryDir out;
+    QString offered;
+    window->booklet().setPlacementChooser([] { return AnswerPlacement::AfterEachQuestion; });
+    window->booklet().setFileChooser([&](const QString &preset) {
+        offered = preset;
+        return out.filePath("search.pdf");
+    });
+    searchFor("并发症");
+    trigger("ExportBooklet");
+    ASSERT_EQ(messages.shown.value(0), "PDF已导出：" + out.filePath("search.pdf"));
+    EXPECT_TRUE(QFileInfo(offered).fileName().startsWith("搜索结果 并发症-"));
+    QProcess text;
+    text.start(VELKORA_PDFTOTEXT, {out.filePath("search.pdf"), "-"});
+    ASSERT_TRUE(text.waitForFinished(60000));
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(printed.contains("1. 矽肺最常见的并发症是")) << printed.toStdString();
+    EXPECT_TRUE(printed.contains("共 1 题"));
+    EXPECT_FALSE(printed.contains("噪声性耳聋"));
+    EXPECT_TRUE(bodyText().contains("共找到 1 道试题")); // the results stay
 }
