@@ -30,7 +30,7 @@ namespace {
 constexpr int runs = 7;
 
 struct Question {
-    int id = 0;
+    RowId id = 0;
     int code = 0;
     QList<OptionRow> options;
 };

@@ -12,8 +12,8 @@ class BankQueries;
 
 struct NavigationNode {
     QString caption;
-    int level = 1; // 1 part, 2 section, 3 chapter
-    int rowId = 0; // tree.id
+    int level = 1;   // 1 part, 2 section, 3 chapter
+    RowId rowId = 0; // tree.id
     QList<NavigationNode> children;
 };
 

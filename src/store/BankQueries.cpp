@@ -86,12 +86,12 @@ QList<TreeRow> BankQueries::topLevelNodes() const {
         sql::run(m_db, QStringLiteral("SELECT * FROM tree WHERE code=1 ORDER BY rowid")));
 }
 
-QList<TreeRow> BankQueries::childNodes(int parentId) const {
+QList<TreeRow> BankQueries::childNodes(RowId parentId) const {
     return treeRows(sql::run(
         m_db, QStringLiteral("SELECT * FROM tree WHERE parentid=? ORDER BY rowid"), {parentId}));
 }
 
-QList<TreeRow> BankQueries::chapters(int sectionId, ViewMode mode) const {
+QList<TreeRow> BankQueries::chapters(RowId sectionId, ViewMode mode) const {
     if (mode == ViewMode::ChapterPractice)
         return childNodes(sectionId);
     return treeRows(sql::run(m_db,

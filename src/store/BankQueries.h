@@ -20,9 +20,9 @@ public:
     std::optional<QString> questionCount() const;
 
     QList<TreeRow> topLevelNodes() const;
-    QList<TreeRow> childNodes(int parentId) const;
+    QList<TreeRow> childNodes(RowId parentId) const;
     // Chapters under a section as the view lists them.
-    QList<TreeRow> chapters(int sectionId, ViewMode mode) const;
+    QList<TreeRow> chapters(RowId sectionId, ViewMode mode) const;
     std::optional<TreeRow> treeRow(RowId id) const;
     // The node and the nodes above it, the top one first.
     QList<TreeRow> pathTo(RowId id) const;

@@ -42,7 +42,7 @@ void BankWriter::addQuestionType(int id, int code, const QString &title) {
              {id, QString::number(code), title});
 }
 
-RowId BankWriter::addNode(const QString &name, int parentId, int code) {
+RowId BankWriter::addNode(const QString &name, RowId parentId, int code) {
     return insertedId(sql::run(
         m_db, QStringLiteral("INSERT INTO tree (nodename, parentid, code) VALUES (?, ?, ?)"),
         {name, parentId, code}));

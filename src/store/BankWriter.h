@@ -20,7 +20,7 @@ public:
     void setExamSettings(const QList<int> &countsPerClass, int ownSingleChoiceCount);
     void addQuestionType(int id, int code, const QString &title);
 
-    RowId addNode(const QString &name, int parentId, int code);
+    RowId addNode(const QString &name, RowId parentId, int code);
     RowId addGroup(RowId treeId, RowId typeId, const QString &content = {}, int optionCount = 0);
     // Options get the letters A, B, C, ... in the order given.
     RowId addQuestion(RowId groupId, const QString &stem, const QString &answer,
