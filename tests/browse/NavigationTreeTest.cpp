@@ -85,3 +85,19 @@ TEST_F(NavigationTreeTest, AFailedReadKeepsWhatWasRead) {
                  StoreError);
     EXPECT_EQ(nodeCaptions(tree), QStringList{"P1"});
 }
+
+TEST(NavigationTreeIds, PartsAndSectionsPast32BitsKeepTheirChapters) {
+    TestBank bank;
+    BankWriter &w = bank.writer();
+    const RowId part = 5000000001LL, section = 5000000002LL;
+    bank.exec(QString("INSERT INTO tree (id, nodename, parentid, code) VALUES (%1, 'P', 0, 1), "
+                      "(%2, 'S', %1, 2)")
+                  .arg(part)
+                  .arg(section));
+    const RowId chapter = w.addNode("C", section, 3);
+    NavigationTree tree;
+    buildNavigationTree(BankQueries(bank.db()), ViewMode::ChapterPractice, tree);
+    EXPECT_EQ(nodeCaptions(tree), QStringList({"P", "-S", "--C"}));
+    EXPECT_EQ(tree.roots.value(0).rowId, part);
+    EXPECT_EQ(tree.nodeIds, QList<RowId>({0, 0, chapter}));
+}
