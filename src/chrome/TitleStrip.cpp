@@ -60,7 +60,11 @@ void TitleStrip::addEntry(QWidget *entry) {
 void TitleStrip::placeEntries() {
     int right = width() - minimiseFromRight - entrySpacing;
     for (QWidget *entry : std::as_const(m_entries)) {
-        const QSize size = entry->sizeHint().boundedTo(QSize(entry->maximumWidth(), stripHeight));
+        // The size the entry will take: its hint within its own limits.
+        const QSize size = entry->sizeHint()
+                               .expandedTo(entry->minimumSize())
+                               .boundedTo(entry->maximumSize())
+                               .boundedTo(QSize(QWIDGETSIZE_MAX, stripHeight));
         right -= size.width();
         entry->setGeometry(right, (stripHeight - size.height()) / 2, size.width(), size.height());
         right -= entrySpacing;

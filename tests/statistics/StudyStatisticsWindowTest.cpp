@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QChartView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -70,7 +71,12 @@ TEST_F(StudyStatisticsWindowTest, ItsButtonStandsLeftOfTheMinimiseButtonWhichSta
     EXPECT_EQ(strip->minimiseButton()->x(), strip->width() - 90);
     EXPECT_TRUE(statistics->isVisibleTo(window.get()));
     EXPECT_LT(statistics->geometry().right(), strip->minimiseButton()->x());
-    EXPECT_GT(statistics->x(), strip->width() / 2); // room to its left stays free
+    EXPECT_GT(statistics->x(), strip->width() / 2);
+    // The search field stands left of it, neither covering the other.
+    auto *search = strip->findChild<QLineEdit *>("SearchField");
+    ASSERT_NE(search, nullptr);
+    EXPECT_LT(search->geometry().right(), statistics->x()) << statistics->width();
+    EXPECT_GT(search->x(), strip->width() / 2);
 }
 
 TEST_F(StudyStatisticsWindowTest, ABankWithoutHistoryShowsItsChaptersAndTheEmptyState) {
