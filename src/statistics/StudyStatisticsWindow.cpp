@@ -24,7 +24,7 @@ namespace velkora {
 namespace {
 
 const QString noPractice =
-    QStringLiteral("还没有练习记录。做完一章后点“交卷”，这里会显示你的进度。");
+    QStringLiteral("还没有练习记录。做完一章后点“提交试卷”，这里会显示你的进度。");
 const QString noExams = QStringLiteral("还没有模拟考试记录。\n在“模拟考场”交卷后，这里会显示"
                                        "每次考试的得分、用时和各题型的正确率。");
 

@@ -86,7 +86,7 @@ TEST_F(StudyStatisticsWindowTest, ABankWithoutHistoryShowsItsChaptersAndTheEmpty
     ASSERT_TRUE(openStatistics([&](StudyStatisticsWindow &statistics) {
         EXPECT_EQ(statistics.windowTitle(), "学习统计");
         EXPECT_TRUE(labelTexts(statistics)
-                        .contains("还没有练习记录。做完一章后点“交卷”，这里会显示你的进度。"));
+                        .contains("还没有练习记录。做完一章后点“提交试卷”，这里会显示你的进度。"));
         EXPECT_TRUE(labelTexts(statistics).join('\n').contains("还没有模拟考试记录。"));
         EXPECT_TRUE(statistics.findChildren<QChartView *>().isEmpty());
         EXPECT_EQ(statistics.examTable(), nullptr);
