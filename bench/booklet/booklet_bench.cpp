@@ -2,19 +2,17 @@
 // bank, composing the document, and printing it to PDF on the off-screen
 // page (loading and laying out included).
 #include "BenchSupport.h"
-#include "SyntheticBank.h"
+#include "SyntheticBankFolder.h"
 #include "booklet/BookletComposer.h"
 #include "booklet/BookletContent.h"
 #include "booklet/BookletPrinter.h"
 #include "store/BankConnection.h"
-#include "store/BankFile.h"
 #include "store/BankQueries.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTemporaryDir>
 #include <QTemporaryFile>
 
 using namespace velkora;
@@ -73,15 +71,10 @@ Timing timeBooklet(const BankQueries &queries, const QList<RowId> &ids, const QS
 int main(int argc, char *argv[]) {
     bench::useOffscreenPageView();
     QApplication app(argc, argv);
-    QTemporaryDir dir;
-    QDir(dir.path()).mkdir(QStringLiteral("Data"));
-    const QString bankPath = dir.filePath(QStringLiteral("Data/med.mdb"));
-    writeBankFile(bankPath, [](BankWriter &writer) { writeSyntheticBank(writer, {1, 2, 3, 200}); });
-    BankConnection bank(bankPath);
-    if (!bank.open()) {
-        std::fprintf(stderr, "bank not opened: %s\n", qPrintable(bank.problem()));
+    bench::SyntheticBankFolder synthetic({1, 2, 3, 200});
+    if (!synthetic.isOpen())
         return 1;
-    }
+    BankConnection &bank = synthetic.bank();
     const BankQueries queries(bank.database());
     const QList<RowId> all = viewQuestions(queries, ViewMode::ChapterPractice);
 
@@ -91,7 +84,7 @@ int main(int argc, char *argv[]) {
         QList<double> reads, composes, prints;
         Timing last;
         for (int run = 0; run < runs; ++run) {
-            last = timeBooklet(queries, ids, dir.path() + QLatin1Char('/'));
+            last = timeBooklet(queries, ids, synthetic.folder() + QLatin1Char('/'));
             if (last.pdfBytes < 0) {
                 std::fprintf(stderr, "booklet of %d questions not printed\n", count);
                 return 1;

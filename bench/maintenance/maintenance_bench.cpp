@@ -2,19 +2,16 @@
 // of that backup: the check of the chosen file, the replacement of the bank
 // and its reopening.
 #include "BenchSupport.h"
-#include "SyntheticBank.h"
+#include "SyntheticBankFolder.h"
 #include "maintenance/BankBackup.h"
 #include "maintenance/BankRestore.h"
 #include "store/BankConnection.h"
-#include "store/BankFile.h"
-#include "store/BankWriter.h"
 #include "store/Sql.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <cstdio>
 
 using namespace velkora;
@@ -29,23 +26,17 @@ constexpr SyntheticBankSize bankSize{5, 5, 4, 500};
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    QDir(dir.path()).mkdir(QStringLiteral("Data"));
-    const QString bankPath = dir.filePath(QStringLiteral("Data/med.mdb"));
-    BankConnection bank(bankPath);
-    int questions = 0;
-    writeBankFile(bankPath, [&](BankWriter &writer) {
-        writeSyntheticBank(writer, bankSize);
-        questions = writer.questionsWritten();
-    });
-    if (!bank.open()) {
-        std::fprintf(stderr, "bank not opened: %s\n", qPrintable(bank.problem()));
+    bench::SyntheticBankFolder synthetic(bankSize);
+    if (!synthetic.isOpen())
         return 1;
-    }
+    BankConnection &bank = synthetic.bank();
+    const QString bankPath = synthetic.bankPath();
+    const int questions = synthetic.questions();
     std::printf("bank of %d questions, %.1f MiB\n", questions,
                 QFileInfo(bankPath).size() / 1048576.0);
 
-    const QString backupPath = dir.filePath(QStringLiteral("数据备份.mdb.bak"));
+    const QString backupPath =
+        QDir(synthetic.folder()).filePath(QStringLiteral("数据备份.mdb.bak"));
     QList<double> backups, restores;
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer clock;

@@ -2,22 +2,19 @@
 // that finds an index current, queries from the typed text to the SQL
 // result, and to the complete results page in the real page view.
 #include "BenchSupport.h"
-#include "SyntheticBank.h"
+#include "SyntheticBankFolder.h"
 #include "page/PagePresenter.h"
 #include "page/WebPageView.h"
 #include "search/BankSearch.h"
 #include "search/SearchIndex.h"
 #include "search/SearchResultsPage.h"
 #include "store/BankConnection.h"
-#include "store/BankFile.h"
 #include "store/BankQueries.h"
-#include "store/BankWriter.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 using namespace velkora;
 
@@ -36,19 +33,12 @@ double msSince(const QElapsedTimer &clock) {
 int main(int argc, char *argv[]) {
     bench::useOffscreenPageView();
     QApplication app(argc, argv);
-    QTemporaryDir dir;
-    QDir(dir.path()).mkdir(QStringLiteral("Data"));
-    const QString bankPath = dir.filePath(QStringLiteral("Data/med.mdb"));
-    int questions = 0;
-    writeBankFile(bankPath, [&](BankWriter &writer) {
-        writeSyntheticBank(writer, bankSize);
-        questions = writer.questionsWritten();
-    });
-    BankConnection bank(bankPath);
-    if (!bank.open()) {
-        std::fprintf(stderr, "bank not opened: %s\n", qPrintable(bank.problem()));
+    bench::SyntheticBankFolder synthetic(bankSize);
+    if (!synthetic.isOpen())
         return 1;
-    }
+    BankConnection &bank = synthetic.bank();
+    const QString bankPath = synthetic.bankPath();
+    const int questions = synthetic.questions();
     const QSqlDatabase db = bank.database();
     std::printf("bank of %d questions\n", questions);
 

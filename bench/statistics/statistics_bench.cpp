@@ -2,18 +2,15 @@
 // history yet, and after a learner's months of practice (every question
 // answered three times, the latest wrong for every fifth) and 300 exams.
 #include "BenchSupport.h"
-#include "SyntheticBank.h"
+#include "SyntheticBankFolder.h"
 #include "statistics/StudyLog.h"
 #include "statistics/StudyStatistics.h"
 #include "store/BankConnection.h"
-#include "store/BankFile.h"
-#include "store/BankWriter.h"
 #include "store/Sql.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <cstdio>
 
 using namespace velkora;
@@ -64,19 +61,11 @@ double medianReadMs(const QSqlDatabase &db, int &practised) {
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    QDir(dir.path()).mkdir(QStringLiteral("Data"));
-    const QString bankPath = dir.filePath(QStringLiteral("Data/med.mdb"));
-    int questions = 0;
-    writeBankFile(bankPath, [&](BankWriter &writer) {
-        writeSyntheticBank(writer, bankSize);
-        questions = writer.questionsWritten();
-    });
-    BankConnection bank(bankPath);
-    if (!bank.open()) {
-        std::fprintf(stderr, "bank not opened: %s\n", qPrintable(bank.problem()));
+    bench::SyntheticBankFolder synthetic(bankSize);
+    if (!synthetic.isOpen())
         return 1;
-    }
+    BankConnection &bank = synthetic.bank();
+    const int questions = synthetic.questions();
     std::printf("bank of %d questions\n", questions);
 
     int practised = 0;
