@@ -25,6 +25,26 @@ const QString indexFormat = QStringLiteral("2");
 
 constexpr qsizetype progressStep = 500;
 
+// One statement prepared once and run for many rows; throws StoreError.
+class RepeatedStatement {
+public:
+    RepeatedStatement(const QSqlDatabase &db, const QString &statement)
+        : m_query(db), m_statement(statement) {
+        if (!m_query.prepare(statement))
+            throw StoreError(statement, m_query.lastError().text());
+    }
+    void run(std::initializer_list<QVariant> values) {
+        for (const QVariant &value : values)
+            m_query.addBindValue(value);
+        if (!m_query.exec())
+            throw StoreError(m_statement, m_query.lastError().text());
+    }
+
+private:
+    QSqlQuery m_query;
+    QString m_statement;
+};
+
 struct IndexRow {
     RowId question = 0;
     RowId group = 0;
@@ -221,29 +241,25 @@ void SearchIndex::fill(const QString &schema, const Progress &progress) {
     sql::run(m_db,
              QStringLiteral("CREATE TABLE %1.velkora_search_state (signature TEXT)").arg(schema));
 
-    QSqlQuery insert(m_db);
-    const QString statement = QStringLiteral("INSERT INTO %1.velkora_search_text (rowid, body, "
-                                             "question, grp, chapter) VALUES (?, ?, ?, ?, ?)")
-                                  .arg(schema);
-    if (!insert.prepare(statement))
-        throw StoreError(statement, insert.lastError().text());
+    RepeatedStatement addText(m_db, QStringLiteral("INSERT INTO %1.velkora_search_text (rowid, "
+                                                   "body, question, grp, chapter) VALUES (?, ?, ?, "
+                                                   "?, ?)")
+                                        .arg(schema));
+    // Indexed row by row rather than rebuilt at the end, so the progress
+    // display follows the work.
+    RepeatedStatement addToIndex(
+        m_db,
+        QStringLiteral("INSERT INTO %1.velkora_search (rowid, body) VALUES (?, ?)").arg(schema));
     const qsizetype total = rows.size();
     for (qsizetype i = 0; i < total; ++i) {
         if (i % progressStep == 0 && progress && !progress(i, total))
             throw BuildCancelled{};
         const IndexRow &row = rows.at(i);
         // The rowid is the place in tree order, so results sort by it.
-        insert.addBindValue(i + 1);
-        insert.addBindValue(row.body);
-        insert.addBindValue(row.question);
-        insert.addBindValue(row.group);
-        insert.addBindValue(row.chapter);
-        if (!insert.exec())
-            throw StoreError(statement, insert.lastError().text());
+        const qsizetype rowId = i + 1;
+        addText.run({rowId, row.body, row.question, row.group, row.chapter});
+        addToIndex.run({rowId, row.body});
     }
-    sql::run(m_db, QStringLiteral("INSERT INTO %1.velkora_search (velkora_search) VALUES "
-                                  "('rebuild')")
-                       .arg(schema));
     sql::run(m_db, QStringLiteral("INSERT INTO %1.velkora_search_state VALUES (?)").arg(schema),
              {m_signature});
     if (progress)
