@@ -40,8 +40,9 @@ protected:
     MainWindow &start() {
         window =
             std::make_unique<MainWindow>(*folder, bank.connection(), program, config, messages);
-        // Short waits: a page that does not come fails the test in seconds.
-        window->pageView()->setTimeout(5000);
+        // Bounded waits: a page that does not come fails the test, yet a
+        // machine busy with other work still loads its pages in time.
+        window->pageView()->setTimeout(15000);
         window->refreshTree();
         window->show();
         window->activate();
