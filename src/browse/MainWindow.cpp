@@ -425,6 +425,9 @@ void MainWindow::showSearchPage(const QStringList &fragments, const QString &aft
                                 BrowseSession::SearchPage page) {
     m_session.setInterceptArmed(false);
     m_pageToolbar->chapterLabel()->setText(QStringLiteral("搜索结果"));
+    // No chapter of the tree is shown now; a click on any of them shows it.
+    m_tree->setCurrentItem(nullptr);
+    m_tree->clearSelection();
     m_session.setSearchPage(std::move(page));
     presentPage(fragments);
     if (!m_pageView->runScript(afterShown))

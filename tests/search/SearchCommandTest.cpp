@@ -54,6 +54,7 @@ TEST_F(SearchCommandTest, ShowsTheHitsHighlightedOnAPageOfTheirOwn) {
               "肺|并发症|肺|肺|肺"); // stem (across the bank's markup), options, explanation
     EXPECT_TRUE(window->showsSearchResults());
     EXPECT_EQ(window->pageToolbar()->chapterLabel()->text(), "搜索结果");
+    EXPECT_TRUE(window->tree()->selectedItems().isEmpty());
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
