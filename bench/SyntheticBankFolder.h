@@ -12,6 +12,10 @@
 
 namespace velkora::bench {
 
+// The bank size the benchmarks measure against: 5 parts x 5 sections x 4
+// chapters x 500 questions.
+inline constexpr SyntheticBankSize fiftyThousandQuestions{5, 5, 4, 500};
+
 // A synthetic bank as Data/med.mdb of a temporary program folder, open on a
 // connection of its own. Says on standard error when it could not be opened.
 class SyntheticBankFolder {

@@ -19,14 +19,12 @@ using namespace velkora;
 namespace {
 
 constexpr int runs = 5;
-// 5 parts x 5 sections x 4 chapters x 500 questions.
-constexpr SyntheticBankSize bankSize{5, 5, 4, 500};
 
 } // namespace
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
-    bench::SyntheticBankFolder synthetic(bankSize);
+    bench::SyntheticBankFolder synthetic(bench::fiftyThousandQuestions);
     if (!synthetic.isOpen())
         return 1;
     BankConnection &bank = synthetic.bank();

@@ -21,8 +21,6 @@ using namespace velkora;
 namespace {
 
 constexpr int runs = 9;
-// 5 parts x 5 sections x 4 chapters x 500 questions.
-constexpr SyntheticBankSize bankSize{5, 5, 4, 500};
 
 double msSince(const QElapsedTimer &clock) {
     return clock.nsecsElapsed() / 1e6;
@@ -33,7 +31,7 @@ double msSince(const QElapsedTimer &clock) {
 int main(int argc, char *argv[]) {
     bench::useOffscreenPageView();
     QApplication app(argc, argv);
-    bench::SyntheticBankFolder synthetic(bankSize);
+    bench::SyntheticBankFolder synthetic(bench::fiftyThousandQuestions);
     if (!synthetic.isOpen())
         return 1;
     BankConnection &bank = synthetic.bank();

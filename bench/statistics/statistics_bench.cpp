@@ -20,8 +20,6 @@ namespace {
 constexpr int runs = 7;
 constexpr int answersPerQuestion = 3;
 constexpr int exams = 300;
-// 5 parts x 5 sections x 4 chapters x 500 questions.
-constexpr SyntheticBankSize bankSize{5, 5, 4, 500};
 
 void writeHistory(const QSqlDatabase &db) {
     const StudyLog log(db);
@@ -61,7 +59,7 @@ double medianReadMs(const QSqlDatabase &db, int &practised) {
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
-    bench::SyntheticBankFolder synthetic(bankSize);
+    bench::SyntheticBankFolder synthetic(bench::fiftyThousandQuestions);
     if (!synthetic.isOpen())
         return 1;
     BankConnection &bank = synthetic.bank();
