@@ -42,12 +42,34 @@ private:
     QPointer<QWidget> m_owner;
 };
 
+// True when `window` is `ancestor` or stands on it through its parents.
+bool descendsFrom(const QWidget *window, const QWidget *ancestor) {
+    for (; window; window = window->parentWidget())
+        if (window == ancestor)
+            return true;
+    return false;
+}
+
+QWidget *innermostModalWindow() {
+    QWidget *innermost = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible() || !window->isModal() || qobject_cast<QMessageBox *>(window))
+            continue;
+        if (!innermost || descendsFrom(window, innermost))
+            innermost = window;
+    }
+    return innermost;
+}
+
 } // namespace
 
 QWidget *DialogMessages::owner() const {
-    // The window the learner works in: a modal window of the program above
-    // all, else the active one, else the main window.
-    if (QWidget *modal = QApplication::activeModalWidget())
+    // The window the learner works in: the innermost modal window of the
+    // program above all, else the active one, else the main window. The
+    // innermost is found by ownership, not by Qt's list of modal windows:
+    // a window whose native window was made anew (the page view does that)
+    // drops out of that list while it is still up.
+    if (QWidget *modal = innermostModalWindow())
         return modal;
     if (QWidget *active = QApplication::activeWindow(); active && active->isVisible())
         return active;
@@ -60,7 +82,15 @@ int DialogMessages::run(QMessageBox::Icon icon, const QString &title, const QStr
     QMessageBox box(icon, title.isEmpty() ? QApplication::applicationDisplayName() : title, text,
                     buttons, parent);
     new StayAbove(box, parent);
-    return box.exec();
+    const int answer = box.exec();
+    // Give the focus and the top of the stack back to the window the box
+    // belongs to: a window manager may otherwise hand them to a window
+    // further down the chain (the candidate card over the exam window).
+    if (parent && parent->isVisible()) {
+        parent->raise();
+        parent->activateWindow();
+    }
+    return answer;
 }
 
 void DialogMessages::show(const QString &text, const QString &title) {

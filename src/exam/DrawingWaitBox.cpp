@@ -9,6 +9,8 @@ DrawingWaitBox::DrawingWaitBox(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("TForm7"));
     setWindowTitle(QStringLiteral("提示"));
+    // A note, not a window to work in: the focus stays with the exam window.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setAutoFillBackground(true);
     QPalette aqua = palette();
     aqua.setColor(QPalette::Window, QColor(0, 255, 255));

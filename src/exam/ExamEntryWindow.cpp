@@ -9,6 +9,7 @@
 #include "store/StoreError.h"
 
 #include <QLoggingCategory>
+#include <QScopedValueRollback>
 
 namespace velkora {
 
@@ -41,6 +42,10 @@ void ExamEntry::run(bool &examRunningMark) {
 }
 
 void ExamEntry::startExam(TitleLevel level) {
+    // The card can be reached again while its exam runs (a window manager
+    // may bring it forward): it never starts a second paper over the first.
+    if (m_examOpen)
+        return;
     try {
         ExamSettings(m_bank.database()).applyTitleLevel(level);
     } catch (const StoreError &error) {
@@ -52,7 +57,10 @@ void ExamEntry::startExam(TitleLevel level) {
         qCWarning(lcEntry) << "exam not started: no exam window is connected";
         return;
     }
-    m_startExam(level, m_card);
+    {
+        const QScopedValueRollback open(m_examOpen, true);
+        m_startExam(level, m_card);
+    }
     m_card->close();
     m_login->close();
 }

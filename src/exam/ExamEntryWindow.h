@@ -61,6 +61,7 @@ private:
     QPointer<CandidateCardWindow> m_card;
     WindowRunner m_runWindow;
     ExamStarter m_startExam;
+    bool m_examOpen = false;
 };
 
 } // namespace velkora

@@ -1,0 +1,256 @@
+// The exam chain on a real X server: settings, login, candidate card, exam
+// window and every message box over them, each above the window that opened
+// it, with the focus coming back to the exam window after each box.
+#include "DesktopStacking.h"
+#include "exam/ExamBank.h"
+
+#include "app/DialogMessages.h"
+#include "app/ProgramFolder.h"
+#include "exam/AnswerSheetBox.h"
+#include "exam/CandidateCardWindow.h"
+#include "exam/ExamClass.h"
+#include "exam/ExamCountdown.h"
+#include "exam/ExamEntryWindow.h"
+#include "exam/ExamLoginWindow.h"
+#include "exam/ExamSettingsWindow.h"
+#include "exam/ExamWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+
+using namespace velkora;
+using namespace velkora::test;
+
+namespace {
+
+constexpr int settleMs = 800; // the window manager's answer to a closed box
+constexpr int stepTimeoutMs = 20000;
+
+// Works through its steps one at a time while modal windows run their own
+// loops: each step waits until it is ready, then acts.
+class Robot : public QObject {
+public:
+    struct Step {
+        QString name;
+        std::function<bool()> ready;
+        std::function<void()> act;
+    };
+
+    explicit Robot(QList<Step> steps) : m_steps(std::move(steps)) {
+        connect(&m_timer, &QTimer::timeout, this, &Robot::tick);
+        m_timer.start(50);
+        m_clock.start();
+    }
+
+    bool finished() const { return m_steps.isEmpty(); }
+    QString stuckAt() const { return m_stuck; }
+
+private:
+    void tick() {
+        if (m_busy)
+            return;
+        // Whatever is still open after the last step (or a stuck one) is
+        // closed, so the modal chain returns to the test.
+        if (m_steps.isEmpty()) {
+            if (m_clock.elapsed() > stepTimeoutMs)
+                abandonAll();
+            return;
+        }
+        if (m_clock.elapsed() > stepTimeoutMs) {
+            m_stuck = m_steps.constFirst().name;
+            m_steps.clear();
+            abandonAll();
+            return;
+        }
+        if (!m_steps.constFirst().ready())
+            return;
+        const Step step = m_steps.takeFirst();
+        m_clock.restart();
+        m_busy = true; // an act may open a modal loop that ticks again
+        QTimer::singleShot(0, this, [this, step] {
+            m_busy = false;
+            step.act();
+        });
+    }
+
+    static void abandonAll() {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (auto *dialog = qobject_cast<QDialog *>(window); dialog && dialog->isVisible())
+                dialog->reject();
+    }
+
+    QList<Step> m_steps;
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    QString m_stuck;
+    bool m_busy = false;
+};
+
+QWidget *visibleWindow(const char *objectName) {
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String(objectName) && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+int visibleCount(const char *objectName) {
+    int count = 0;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        count += window->objectName() == QLatin1String(objectName) && window->isVisible();
+    return count;
+}
+
+QMessageBox *openBox() {
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (auto *box = qobject_cast<QMessageBox *>(window); box && box->isVisible())
+            return box;
+    return nullptr;
+}
+
+void trigger(const char *windowName, const char *command) {
+    if (QWidget *window = visibleWindow(windowName))
+        if (auto *action = window->findChild<QAction *>(command))
+            action->trigger();
+}
+
+class ExamOnDesktopTest : public ::testing::Test {
+protected:
+    ExamOnDesktopTest() {
+        const QDir program(QStringLiteral(VELKORA_PROGRAM_DIR));
+        QFile::copy(program.filePath("yk.html"), bank.folder() + "/yk.html");
+        QDir(bank.folder()).mkpath("mv");
+        for (const QString &picture : QDir(program.filePath("mv")).entryList({"exam-*"}))
+            QFile::copy(program.filePath("mv/" + picture), bank.folder() + "/mv/" + picture);
+        bank.addQuestions(SingleA1, 3);
+        bank.addQuestions(Multi6, 2);
+        bank.setCounts({3, 2, 0, 0});
+
+        mainWindow.setWindowTitle("Velkora");
+        mainWindow.resize(1024, 700);
+        mainWindow.show();
+        messages.setParent(&mainWindow);
+        entry = std::make_unique<ExamEntry>(
+            bank.connection(), messages, [this](const QString &name) { return folder.path(name); },
+            &mainWindow);
+        entry->setExamStarter([this](TitleLevel level, QWidget *card) {
+            ++examsStarted;
+            ExamWindow exam(bank.connection(), messages, folder, random, new TimerTicker,
+                            {level, examRunningMark, &mainWindow, {}}, card);
+            exam.exec();
+        });
+    }
+
+    // A step that answers the box showing `text` (any box for an empty one),
+    // once it has stood for a moment: while it is up, it stands above the
+    // exam window, and the exam window above the card.
+    Robot::Step answerBox(const QString &text = {}) {
+        auto since = std::make_shared<QElapsedTimer>();
+        return {QStringLiteral("box ") + text,
+                [text, since] {
+                    if (!openBox() || !(text.isEmpty() || openBox()->text() == text))
+                        return false;
+                    if (!since->isValid())
+                        since->start();
+                    return since->elapsed() >= settleMs;
+                },
+                [this, text] {
+                    QWidget *exam = visibleWindow("TForm4");
+                    QWidget *card = visibleWindow("TForm3");
+                    const DesktopStacking stacking = DesktopStacking::read();
+                    if (exam && card &&
+                        (!stacking.above(openBox(), exam) || !stacking.above(exam, card)))
+                        failures << "box " + text + ": not stacked box, exam window, card";
+                    openBox()->accept();
+                }};
+    }
+
+    // A step that waits for the window manager, then records whether the
+    // exam window stands above the card and the login and has the focus.
+    Robot::Step checkExamInFront(const QString &after) {
+        auto since = std::make_shared<QElapsedTimer>();
+        return {QStringLiteral("check after ") + after,
+                [since] {
+                    if (openBox() || visibleWindow("TForm7")) { // a box or the wait box
+                        since->invalidate();
+                        return false;
+                    }
+                    if (!since->isValid())
+                        since->start();
+                    return since->elapsed() >= settleMs;
+                },
+                [this, after] {
+                    QWidget *exam = visibleWindow("TForm4");
+                    QWidget *card = visibleWindow("TForm3");
+                    QWidget *login = visibleWindow("TForm2");
+                    if (!exam || !card || !login) {
+                        failures << after + ": a window of the chain is gone";
+                        return;
+                    }
+                    const DesktopStacking stacking = DesktopStacking::read();
+                    if (!stacking.above(exam, card) || !stacking.above(card, login))
+                        failures << after + ": the exam window is not above the card and login";
+                    if (!stacking.isActive(exam))
+                        failures << after + ": the exam window does not have the focus";
+                }};
+    }
+
+    ExamBank bank;
+    ProgramFolder folder{bank.folder()};
+    DialogMessages messages;
+    SeededRandom random{7};
+    QWidget mainWindow;
+    std::unique_ptr<ExamEntry> entry;
+    bool examRunningMark = false;
+    int examsStarted = 0;
+    QStringList failures;
+};
+
+} // namespace
+
+TEST_F(ExamOnDesktopTest, TheExamWindowStaysInFrontOfTheCardAfterEveryBox) {
+    Robot robot({
+        {"settings", [] { return visibleWindow("TForm6"); },
+         [] { trigger("TForm6", "RzBitBtn2"); }},
+        {"login", [] { return visibleWindow("TForm2"); }, [] { trigger("TForm2", "RzBitBtn1"); }},
+        {"card", [] { return visibleWindow("TForm3"); }, [] { trigger("TForm3", "SpeedButton2"); }},
+        answerBox(), // the paper description
+        answerBox(firstEntryNotice(ExamClass::Single)),
+        checkExamInFront("the first notice"),
+        // The type rule: a multiple-choice number while single choice is open.
+        {"sheet",
+         [] {
+             auto *exam = qobject_cast<ExamWindow *>(visibleWindow("TForm4"));
+             return exam && exam->answerSheet()->button("a4");
+         },
+         [] {
+             qobject_cast<ExamWindow *>(visibleWindow("TForm4"))
+                 ->answerSheet()
+                 ->button("a4")
+                 ->click();
+         }},
+        answerBox("请答完您所答的题型，才允许做您选择的题型"),
+        checkExamInFront("the type rule"),
+        // The card's "开始考试" cannot start a second exam over the first.
+        {"second start", [] { return true; }, [] { trigger("TForm3", "SpeedButton2"); }},
+        {"submit", [] { return !openBox(); }, [] { trigger("TForm4", "BitBtn5"); }},
+        {"next after submission", [] { return !openBox(); }, [] { trigger("TForm4", "BitBtn2"); }},
+        answerBox("您已经交卷，不能进行\"下一题\"的操作！"),
+        checkExamInFront("the submitted notice"),
+        {"close", [] { return true; }, [] { visibleWindow("TForm4")->close(); }},
+    });
+    entry->run(examRunningMark);
+
+    EXPECT_TRUE(robot.finished());
+    EXPECT_EQ(robot.stuckAt().toStdString(), "");
+    EXPECT_EQ(failures.join('\n').toStdString(), "");
+    EXPECT_EQ(examsStarted, 1);
+    EXPECT_EQ(visibleCount("TForm3") + visibleCount("TForm2"), 0)
+        << "closing the exam closes the card and the login";
+}

@@ -1,0 +1,13 @@
+#include "app/WebEngineSetup.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+// Tests that need a real X server, with or without a window manager.
+int main(int argc, char **argv) {
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    velkora::prepareWebEngine();
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
