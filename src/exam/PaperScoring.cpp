@@ -1,6 +1,7 @@
 #include "exam/PaperScoring.h"
 
 #include "exam/PaperQueries.h"
+#include "grading/AnswerText.h"
 #include "grading/ScoreReport.h"
 #include "statistics/StudyLog.h"
 #include "store/Sql.h"
@@ -60,12 +61,12 @@ PaperGrade PaperScoring::grade() const {
         bool right = true;
         if (*kind == ExamClass::Matching) {
             for (const MatchingItem &item : queries.items(row.sourceId.toLongLong())) {
-                const bool itemRight = item.answer == item.chosen;
+                const bool itemRight = answersMatch(item.answer, item.chosen);
                 ++(itemRight ? score.right : score.wrong);
                 right = right && itemRight;
             }
         } else {
-            right = row.answer == row.given;
+            right = answersMatch(row.answer, row.given);
             ++(right ? score.right : score.wrong);
         }
         grade.colours.append(

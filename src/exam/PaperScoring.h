@@ -40,10 +40,10 @@ struct SubmissionOutcome {
 };
 
 // Grades the paper in `sj` against the answers stored during the exam.
-// Choice entries are right when `da` equals `tjda` as exact text (so an
-// unanswered entry is wrong unless its `da` is empty too); each item of a
-// matching group is right when its `answer` equals its `lx`, the choice the
-// candidate made. Grading reads only.
+// Choice entries are right when `da` equals `tjda` as text, blanks around
+// them aside, as in chapter grading (so an unanswered entry is wrong unless
+// its `da` is empty too); each item of a matching group is right when its
+// `answer` equals its `lx`, the choice the candidate made. Grading reads only.
 class PaperScoring {
 public:
     explicit PaperScoring(QSqlDatabase db, WallClock clock = systemTime)

@@ -72,18 +72,22 @@ TEST_F(PaperScoringTest, RightWrongAndUnansweredSingleChoicesScoreOneInThree) {
                                              resultRow("合  计", 3, 1, 33) + "</table>");
 }
 
-TEST_F(PaperScoringTest, ChoiceAnswersCompareAsExactText) {
+TEST_F(PaperScoringTest, AnswersCompareAsTextWithBlanksAroundThemAside) {
     addChoiceEntry("1", "a2", "ACD", "ACD");
-    addChoiceEntry("2", "a2", "CAD", "ACD"); // key in another order than the options
-    addChoiceEntry("3", "a3", "B", "B ");
+    addChoiceEntry("2", "a2", "CAD", "ACD");   // key in another order than the options
+    addChoiceEntry("3", "a3", "B\r", "B");     // as chapter grading reads such a key
     addChoiceEntry("4", "a3", "", QVariant()); // nothing to answer: right when left empty
+    const QList<qint64> items = addMatchingEntry("5", {"A ", "b"});
+    for (const qint64 item : items)
+        sql::run(bank.db(), QStringLiteral("UPDATE question SET lx = 'A' WHERE id = ?"), {item});
 
     const PaperGrade grade = scoring.grade();
 
     EXPECT_EQ(grade.score(ExamClass::Multiple).right, 1);
     EXPECT_EQ(grade.score(ExamClass::Multiple).wrong, 1);
-    EXPECT_EQ(grade.score(ExamClass::Case).right, 1);
-    EXPECT_EQ(grade.score(ExamClass::Case).wrong, 1);
+    EXPECT_EQ(grade.score(ExamClass::Case).right, 2);
+    EXPECT_EQ(grade.score(ExamClass::Matching).right, 1);
+    EXPECT_EQ(grade.score(ExamClass::Matching).wrong, 1); // letter case counts
 }
 
 TEST_F(PaperScoringTest, EachMatchingItemCountsAndOneWrongItemTurnsTheGroupRed) {
