@@ -1,5 +1,6 @@
 #pragma once
 
+#include "page/Fragments.h"
 #include "page/PageComposer.h"
 #include "store/Records.h"
 #include "store/ViewMode.h"
@@ -18,9 +19,6 @@ struct ChapterPage {
     QStringList fragments;
     bool complete = true; // false when a read failed part-way (logged)
 };
-
-// Maps a picture name as stored in the bank to the name the page asks for.
-using PictureLocator = std::function<QString(const QString &stored)>;
 
 // Composes the page of one chapter for a view: its groups by type, and in
 // each group the questions the view lists. In the favourites and

@@ -19,10 +19,12 @@
 #include <QEventLoop>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QProcess>
 #include <QProgressBar>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -69,12 +71,15 @@ ExamWindow::ExamWindow(BankConnection &bank, Messages &messages, ProgramFolder f
         m_setup.pause = pauseWithEvents;
     m_countdown = new ExamCountdown(ticker, ExamCountdown::examMinutes, this);
     m_keys = new KeyReleaseFilter(this);
-    connect(m_keys, &KeyReleaseFilter::optionKeyReleased, this, &ExamWindow::answerByKey);
+    connect(m_keys, &KeyReleaseFilter::optionKeyReleased, this,
+            [this](const QString &letter) { exclusively([&] { answerByKey(letter); }); });
     buildAreas();
-    m_renderer = std::make_unique<PaperRowRenderer>(*m_page, PaperQueries(bank.database()),
-                                                    m_folder.templatePath());
+    m_renderer = std::make_unique<PaperRowRenderer>(
+        *m_page, PaperQueries(bank.database()), m_folder.templatePath(),
+        [folder = m_folder](const QString &stored) { return folder.locatePicture(stored); });
     connect(m_countdown, &ExamCountdown::minutesChanged, m_minutesLabel, &QLabel::setText);
-    connect(m_sheet, &AnswerSheetBox::entryClicked, this, &ExamWindow::jumpTo);
+    connect(m_sheet, &AnswerSheetBox::entryClicked, this,
+            [this](const QString &tid) { exclusively([&] { jumpTo(tid); }); });
     setWindowState(Qt::WindowMaximized);
 }
 
@@ -151,7 +156,7 @@ QWidget *ExamWindow::buildBottomPanel() {
 
     m_progress = new QProgressBar(panel);
     m_progress->setObjectName(QStringLiteral("ProgressBar1"));
-    m_progress->setRange(0, 0);
+    m_progress->setRange(0, 1); // a range of 0 would show a busy bar
     m_progress->setValue(0);
     m_progress->setTextVisible(false);
     m_progress->setFixedWidth(220);
@@ -174,7 +179,8 @@ PictureButton *ExamWindow::addCommand(const char *objectName, const QString &fac
                                       const QString &picture, void (ExamWindow::*command)()) {
     auto *action = new QAction(face, this);
     action->setObjectName(QString::fromLatin1(objectName));
-    connect(action, &QAction::triggered, this, command);
+    connect(action, &QAction::triggered, this,
+            [this, command] { exclusively([&] { (this->*command)(); }); });
     addAction(action);
     const QString base = QStringLiteral("mv/") + picture;
     auto *button = new PictureButton(
@@ -223,6 +229,16 @@ void ExamWindow::mousePressEvent(QMouseEvent *event) {
     m_nextButton->setFocus();
 }
 
+void ExamWindow::keyPressEvent(QKeyEvent *event) {
+    // Escape would close the dialog and end the exam without grading it;
+    // only the close box ends it unsubmitted.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void ExamWindow::closeEvent(QCloseEvent *event) {
     m_keys->release();
     m_countdown->stop();
@@ -252,6 +268,7 @@ void ExamWindow::assemble() {
     } catch (const StoreError &error) {
         qCWarning(lcExamWindow) << "the exam paper could not be drawn:" << error.message();
         waitBox.reset();
+        offerOnlyClosing();
         m_messages.show(
             QStringLiteral("试卷未能抽取，题库未作任何改动。请关闭本窗口后重新进入考试。"),
             QStringLiteral("提示"));
@@ -264,7 +281,7 @@ void ExamWindow::assemble() {
             caseTids << row.tid;
     }
     m_sheet->build(layOutAnswerSheet(paper.counts, caseTids));
-    m_progress->setRange(0, int(paper.rows.size()));
+    m_progress->setRange(0, qMax(1, int(paper.rows.size())));
     m_rowCountLabel->setText(QStringLiteral("/") + QString::number(paper.rows.size()));
     showFirstEntry(paper.rows);
     waitBox.reset();
@@ -289,9 +306,26 @@ void ExamWindow::showFirstEntry(const QList<PaperRow> &rows) {
     renderEntry(first.tid, RowVariant::FirstPage);
 }
 
+void ExamWindow::offerOnlyClosing() {
+    // The table of papers still holds the previous exam: nothing here may
+    // move through it or grade it.
+    m_drawFailed = true;
+    for (QAction *action : actions())
+        action->setEnabled(false);
+    for (PictureButton *button : findChildren<PictureButton *>())
+        button->setEnabled(false);
+}
+
+template <typename Command> void ExamWindow::exclusively(Command &&command) {
+    // A move waits for its page with events flowing: a second click or key
+    // then would run a whole move inside the first. It is dropped instead.
+    if (m_commandRunning || m_drawFailed)
+        return;
+    const QScopedValueRollback running(m_commandRunning, true);
+    command();
+}
+
 void ExamWindow::answerByKey(const QString &letter) {
-    if (m_pageBusy)
-        return; // the key would act on a page that is not there yet
     checkOptionByKey(letter);
     m_nextButton->setFocus();
 }
@@ -351,7 +385,6 @@ void ExamWindow::showWithKeysSuspended(const QString &text) {
 }
 
 bool ExamWindow::renderEntry(const QString &tid, RowVariant variant) {
-    m_pageBusy = true;
     bool shown = false;
     try {
         if (const std::optional<PaperRow> row = PaperQueries(m_bank.database()).row(tid))
@@ -359,7 +392,6 @@ bool ExamWindow::renderEntry(const QString &tid, RowVariant variant) {
     } catch (const StoreError &error) {
         qCWarning(lcExamWindow) << "entry" << tid << "could not be read:" << error.message();
     }
-    m_pageBusy = false;
     return shown;
 }
 
@@ -392,10 +424,8 @@ void ExamWindow::submitPaper() {
     m_sheet->showGradingLegend();
     for (const ButtonColour &colour : outcome.grade.colours)
         m_sheet->setColour(colour);
-    m_pageBusy = true;
     if (!m_page->load(m_folder.templatePath()) || !m_page->appendHtml({outcome.resultFragment}))
         qCWarning(lcExamWindow) << "the result page did not show";
-    m_pageBusy = false;
 }
 
 } // namespace velkora

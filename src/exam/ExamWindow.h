@@ -62,6 +62,7 @@ protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
 
@@ -73,6 +74,9 @@ private:
                               void (ExamWindow::*command)());
 
     void assemble();
+    void offerOnlyClosing();
+    // Runs a command of the window unless another one is still in progress.
+    template <typename Command> void exclusively(Command &&command);
     void showWaitBoxAndPause();
     void showFirstEntry(const QList<PaperRow> &rows);
 
@@ -109,7 +113,8 @@ private:
 
     bool m_assembled = false;
     bool m_shownOnce = false;
-    bool m_pageBusy = false; // a page is loading: option keys wait for no one
+    bool m_commandRunning = false;
+    bool m_drawFailed = false;
 };
 
 } // namespace velkora

@@ -63,11 +63,12 @@ void addOptions(RowPage &page, const PaperRow &row, const PaperQueries &queries)
 
 } // namespace
 
-RowPage composeRowPage(const PaperRow &row, RowVariant variant, const PaperQueries &queries) {
+RowPage composeRowPage(const PaperRow &row, RowVariant variant, const PaperQueries &queries,
+                       const PictureLocator &pictures) {
     RowPage page;
     const bool showsPicture = variant == RowVariant::FirstPage || variant == RowVariant::Step;
     if (showsPicture && !row.picture.trimmed().isEmpty())
-        page.fragments << fragments::picture(row.picture);
+        page.fragments << fragments::picture(pictures ? pictures(row.picture) : row.picture);
     const std::optional<ExamClass> kind = examClassOfLx(row.lx);
     if (kind == ExamClass::Case)
         page.fragments << row.tid.section(QLatin1Char('.'), 0, 0) + QLatin1Char('.') +
@@ -85,11 +86,13 @@ RowPage composeRowPage(const PaperRow &row, RowVariant variant, const PaperQueri
     return page;
 }
 
-PaperRowRenderer::PaperRowRenderer(PageView &view, PaperQueries queries, QString templatePath)
-    : m_view(view), m_queries(std::move(queries)), m_templatePath(std::move(templatePath)) {}
+PaperRowRenderer::PaperRowRenderer(PageView &view, PaperQueries queries, QString templatePath,
+                                   PictureLocator pictures)
+    : m_view(view), m_queries(std::move(queries)), m_templatePath(std::move(templatePath)),
+      m_pictures(std::move(pictures)) {}
 
 bool PaperRowRenderer::render(const PaperRow &row, RowVariant variant) {
-    const RowPage page = composeRowPage(row, variant, m_queries);
+    const RowPage page = composeRowPage(row, variant, m_queries, m_pictures);
     if (!m_view.load(m_templatePath)) {
         qCWarning(lcExamPage) << "exam page template did not load:" << m_templatePath;
         return false;

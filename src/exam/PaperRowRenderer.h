@@ -2,6 +2,7 @@
 
 #include "exam/ExamClass.h"
 #include "exam/PaperQueries.h"
+#include "page/Fragments.h"
 
 #include <QString>
 #include <QStringList>
@@ -25,13 +26,16 @@ struct RowPage {
 
 // Turns one paper entry into page content, reading its options or items
 // from the bank. Throws StoreError when a read fails.
-RowPage composeRowPage(const PaperRow &row, RowVariant variant, const PaperQueries &queries);
+// Picture names are handed to `pictures` to find the file the page shows.
+RowPage composeRowPage(const PaperRow &row, RowVariant variant, const PaperQueries &queries,
+                       const PictureLocator &pictures = {});
 
 // Shows one paper entry in a page view: loads the template, appends the
 // entry's fragments in one batch and preselects the stored answers.
 class PaperRowRenderer {
 public:
-    PaperRowRenderer(PageView &view, PaperQueries queries, QString templatePath);
+    PaperRowRenderer(PageView &view, PaperQueries queries, QString templatePath,
+                     PictureLocator pictures = {});
 
     // False (and logged) when the page did not load or take the content.
     // Throws StoreError when the entry's rows cannot be read.
@@ -43,6 +47,7 @@ private:
     PageView &m_view;
     PaperQueries m_queries;
     QString m_templatePath;
+    PictureLocator m_pictures;
 };
 
 } // namespace velkora

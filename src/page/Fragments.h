@@ -3,6 +3,12 @@
 #include "store/Records.h"
 
 #include <QString>
+#include <functional>
+
+namespace velkora {
+// Maps a picture name as stored in the bank to the name the page asks for.
+using PictureLocator = std::function<QString(const QString &stored)>;
+} // namespace velkora
 
 // The markup pieces every question page is made of. Ids, names and values in
 // them are what grading, the page toolbar and the in-page commands find the

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -236,16 +237,22 @@ TEST_F(ExamWindowTest, AnEmptyPaperGivesAnEmptyPageAndNoEntryInProgress) {
     EXPECT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(w.answerSheet()->buttonCount(), 2);
     EXPECT_EQ(colourOf("a1"), "buttonFace");
-    EXPECT_EQ(label("Label5"), "/0");
+    EXPECT_EQ(label("Label6") + " " + label("Label5"), "0 /0");
+    const auto *bar = w.findChild<QProgressBar *>("ProgressBar1");
+    EXPECT_LT(bar->minimum(), bar->maximum()) << "a bar without range shows itself busy";
     EXPECT_TRUE(bodyText().trimmed().isEmpty());
     trigger("BitBtn2");
     trigger("BitBtn5");
     EXPECT_TRUE(bodyText().contains("0%"));
 }
 
-TEST_F(ExamWindowTest, AFailedDrawTellsTheLearnerOnceAndTheWindowStillCloses) {
+TEST_F(ExamWindowTest, AfterAFailedDrawTheWindowSaysSoOnceAndOffersOnlyClosing) {
     bank.addQuestions(SingleA1, 4);
     bank.setCounts({3, 0, 0, 0});
+    open(); // the previous exam's paper stays in the bank
+    window->close();
+    messages.shown.clear();
+    const QStringList previousPaper = bank.column("SELECT tgid FROM sj ORDER BY rowid");
     bank.exec("CREATE TRIGGER broken BEFORE INSERT ON sj WHEN NEW.tid='2' "
               "BEGIN SELECT RAISE(ABORT, 'disk trouble'); END");
     ExamWindow &w = open();
@@ -253,9 +260,13 @@ TEST_F(ExamWindowTest, AFailedDrawTellsTheLearnerOnceAndTheWindowStillCloses) {
     EXPECT_EQ(messages.shown.size(), 2);
     EXPECT_EQ(messages.shown.last(),
               "试卷未能抽取，题库未作任何改动。请关闭本窗口后重新进入考试。");
-    EXPECT_EQ(bank.scalar("SELECT count(*) FROM sj"), "0");
+    EXPECT_EQ(bank.column("SELECT tgid FROM sj ORDER BY rowid"), previousPaper);
     EXPECT_EQ(w.answerSheet()->buttonCount(), 0);
     EXPECT_EQ(w.findChild<QDialog *>("TForm7"), nullptr);
+    for (const char *command : {"BitBtn5", "BitBtn2", "BitBtn1", "BitBtn3"})
+        trigger(command); // 交 卷 would grade the previous paper
+    EXPECT_EQ(messages.shown.size(), 2);
+    EXPECT_FALSE(bodyText().contains("批 阅 试 卷 结 果"));
     EXPECT_TRUE(w.close());
 }
 
@@ -398,4 +409,94 @@ TEST_F(ExamWindowTest, AWholeExamFromDrawToReview) {
     sheetButton("a5")->click();
     EXPECT_EQ(js(QString("document.getElementById('%1').value").arg(items[0])).toString(), "B");
     EXPECT_EQ(bodyText().count("正确答案："), 2);
+
+    // Changing a review page changes no stored answer.
+    js(QString("document.getElementById('%1').value='C';").arg(items[0]));
+    sheetButton("a1")->click();
+    tick("E");
+    for (const char *command : {"BitBtn2", "BitBtn1", "BitBtn5"})
+        trigger(command);
+    sheetButton("a2")->click();
+    EXPECT_EQ(bank.column("SELECT tjda FROM sj ORDER BY rowid"),
+              (QStringList{"A", "C", "A", "AB", "A", "AB"}));
+}
+
+TEST_F(ExamWindowTest, ACommandArrivingWhileAMoveWaitsForItsPageIsDropped) {
+    bank.addQuestions(SingleA1, 3);
+    const int group = bank.addMatching(2);
+    bank.setCounts({3, 0, 0, 1});
+    ExamWindow &w = open();
+    // `act` runs when the next page has loaded, before its content is in.
+    const auto whileLoading = [&](std::function<void()> act) {
+        QObject::connect(w.pageView(), &QWebEngineView::loadFinished, &w, std::move(act),
+                         Qt::SingleShotConnection);
+    };
+
+    tick("A");
+    whileLoading([&] { trigger("BitBtn2"); });
+    trigger("BitBtn2");
+    EXPECT_EQ(w.currentTid(), "2");
+    EXPECT_EQ(colourOf("a3"), "buttonFace") << "entry 3 was skipped";
+    tick("B");
+    whileLoading([&] { sheetButton("a3")->click(); });
+    trigger("BitBtn1");
+    EXPECT_EQ(w.currentTid(), "1");
+    whileLoading([&] { trigger("BitBtn1"); });
+    sheetButton("a3")->click();
+    EXPECT_EQ(w.currentTid(), "3");
+    tick("C");
+    trigger("BitBtn2");
+    const QStringList items =
+        bank.column(QString("SELECT id FROM question WHERE readtextid=%1 ORDER BY id").arg(group));
+    js(QString("document.getElementById('%1').value='B';").arg(items[0]));
+    js(QString("document.getElementById('%1').value='A';").arg(items[1]));
+    trigger("BitBtn1");
+    const QString itemChoices =
+        QString("SELECT group_concat(lx) FROM question WHERE readtextid=%1").arg(group);
+    const QString matchingAnswer = tjda("4");
+    const QString choices = bank.scalar(itemChoices);
+    ASSERT_FALSE(matchingAnswer.isEmpty());
+
+    // The second 下一题 would read the group's drop-downs before they show
+    // the stored choices, and store empty ones over them.
+    whileLoading([&] { trigger("BitBtn2"); });
+    trigger("BitBtn2");
+    EXPECT_EQ(w.currentTid(), "4");
+    EXPECT_EQ(tjda("4"), matchingAnswer);
+    EXPECT_EQ(bank.scalar(itemChoices), choices);
+    EXPECT_EQ(bank.column("SELECT tjda FROM sj ORDER BY rowid"),
+              (QStringList{"A", "B", "C", matchingAnswer}));
+
+    whileLoading([&] { sheetButton("a1")->click(); });
+    trigger("BitBtn5");
+    EXPECT_TRUE(bodyText().contains("批 阅 试 卷 结 果"));
+}
+
+TEST_F(ExamWindowTest, EscapeDoesNotEndTheExam) {
+    bank.addQuestions(SingleA1, 2);
+    bank.setCounts({2, 0, 0, 0});
+    ExamWindow &w = open();
+    release(Qt::Key_A); // the focus goes to 下一题, as after any letter
+    QTest::keyClick(w.focusWidget(), Qt::Key_Escape);
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(w.result(), QDialog::Rejected);
+    trigger("BitBtn2");
+    EXPECT_EQ(tjda("1"), "A");
+}
+
+TEST_F(ExamWindowTest, APictureIsFoundWhateverTheLetterCaseOfItsName) {
+    QDir(bank.folder()).mkpath("tupian");
+    QImage picture(40, 20, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    ASSERT_TRUE(picture.save(bank.folder() + "/tupian/x.png"));
+    const RowId group = bank.writer().addGroup(bank.addChapterPath("图"), SingleA1);
+    bank.writer().addQuestion(group, "看图", "A", {}, {"甲", "乙"}, "Tupian/X.PNG");
+    bank.setCounts({1, 0, 0, 0});
+    open();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return js("document.images.length ? document.images[0].naturalWidth : 0").toInt() == 40;
+        },
+        5000));
 }
