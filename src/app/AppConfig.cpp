@@ -43,11 +43,10 @@ QString AppConfig::updateInfoUrl(const QString &subjectName) const {
 
 FeedbackServer AppConfig::feedbackServer() const {
     if (feedbackDriver != QLatin1String("QODBC"))
-        return {feedbackDriver, feedbackCatalog, feedbackConnectOptions};
+        return {feedbackDriver, feedbackCatalog, feedbackConnectOptions, {}, 0};
+    // Without the server's address, which the upload adds as it connects.
     const QStringList parts = {
         QStringLiteral("DRIVER=") + FeedbackServer::odbcValue(feedbackOdbcDriver),
-        QStringLiteral("SERVER=") + FeedbackServer::odbcValue(feedbackHost),
-        QStringLiteral("PORT=%1").arg(feedbackPort),
         QStringLiteral("DATABASE=") + FeedbackServer::odbcValue(feedbackCatalog),
         QStringLiteral("UID=") + FeedbackServer::odbcValue(feedbackUser),
         QStringLiteral("PWD=") + FeedbackServer::odbcValue(feedbackPassword),
@@ -56,7 +55,8 @@ FeedbackServer AppConfig::feedbackServer() const {
         // FreeTDS's query timeout: how long a statement may run.
         QStringLiteral("Timeout=%1").arg(feedbackCommandTimeout),
     };
-    return {feedbackDriver, parts.join(QLatin1Char(';')), feedbackConnectOptions};
+    return {feedbackDriver, parts.join(QLatin1Char(';')), feedbackConnectOptions, feedbackHost,
+            feedbackPort};
 }
 
 } // namespace velkora

@@ -8,8 +8,16 @@ namespace velkora {
 // the ODBC driver with FreeTDS; tests use the same code on a local file.
 struct FeedbackServer {
     QString driver;         // Qt SQL driver name ("QODBC")
-    QString databaseName;   // the ODBC connection string, or a database file
+    QString databaseName;   // a database file, or the ODBC connection string but the address
     QString connectOptions; // driver options ("SQL_ATTR_LOGIN_TIMEOUT=5")
+    QString host;           // where an ODBC server listens; empty for a local database
+    int port = 0;
+
+    // The database name given to the driver: for an ODBC server the
+    // connection string with the server's address.
+    QString driverDatabaseName() const;
+    // The same database, reached at another address.
+    FeedbackServer reachedAt(const QString &otherHost, int otherPort) const;
 
     // An ODBC connection-string value: braced, with '}' doubled, so that no
     // ';', '=' or brace inside it can end it.

@@ -4,10 +4,15 @@
 #include "feedback/FeedbackServer.h"
 
 #include <QObject>
+#include <QTimer>
+#include <chrono>
+#include <memory>
 
 class QThread;
 
 namespace velkora {
+
+class LoopbackRelay;
 
 // Writes one report as a row of the feedback table `yiyao`, its values
 // bound as parameters. Blocks until the server answers or a timeout of the
@@ -27,13 +32,21 @@ private:
 
 // Sends reports on a thread of their own, so the window keeps painting
 // while a slow server is waited for; `finished` arrives on the thread the
-// sender lives in.
+// sender lives in. A server on the network is reached through a relay that
+// the sender cuts when the whole send has not ended by the deadline (a
+// server may answer one byte a second, which no timeout of the driver
+// ends), or when the sender is destroyed at quitting.
 class FeedbackSender : public QObject {
     Q_OBJECT
 public:
-    explicit FeedbackSender(FeedbackServer server, QObject *parent = nullptr);
-    ~FeedbackSender() override; // waits for a send in progress
+    // The driver's login timeout and statement timeout (5 s and 10 s as
+    // shipped) end most failures well before.
+    static constexpr std::chrono::milliseconds defaultDeadline{30000};
 
+    explicit FeedbackSender(FeedbackServer server, QObject *parent = nullptr);
+    ~FeedbackSender() override; // cuts a send in progress
+
+    void setDeadline(std::chrono::milliseconds deadline) { m_deadline.setInterval(deadline); }
     // Ignored while a send is running.
     void send(const FeedbackReport &report);
     bool isSending() const { return m_thread != nullptr; }
@@ -42,7 +55,11 @@ signals:
     void finished(bool sent);
 
 private:
-    FeedbackUploader m_uploader;
+    void cut();
+
+    FeedbackServer m_server;
+    QTimer m_deadline;
+    std::unique_ptr<LoopbackRelay> m_relay;
     QThread *m_thread = nullptr;
 };
 

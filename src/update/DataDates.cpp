@@ -5,22 +5,23 @@
 
 namespace velkora::dataDates {
 
-std::optional<QString> read(const QString &iniPath) {
+std::optional<QDate> parse(const QString &text) {
+    // "M" and "d" read one or two digits, so "02" and "2" are both February.
+    const QDate date = QDate::fromString(text.trimmed(), QStringLiteral("yyyy-M-d"));
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+std::optional<QDate> read(const QString &iniPath) {
     if (!QFileInfo(iniPath).isFile())
         return std::nullopt;
     const QSettings ini(iniPath, QSettings::IniFormat);
-    const QVariant date = ini.value(QStringLiteral("File1/Date"));
-    if (!date.isValid())
-        return std::nullopt;
-    return date.toString();
+    return parse(ini.value(QStringLiteral("File1/Date")).toString());
 }
 
-QString installed(const QString &iniPath, const QDate &today) {
-    return read(iniPath).value_or(today.toString(QStringLiteral("yyyy-MM-dd")));
-}
-
-bool isNewer(const QString &published, const QString &installed) {
-    return published.toUtf8() > installed.toUtf8();
+QDate installed(const QString &iniPath, const QDate &today) {
+    return read(iniPath).value_or(today);
 }
 
 } // namespace velkora::dataDates

@@ -7,6 +7,7 @@
 #include <QLoggingCategory>
 #include <QNetworkInformation>
 #include <QProcess>
+#include <utility>
 
 namespace velkora {
 
@@ -19,11 +20,7 @@ const QString infoCaption = QStringLiteral("信息");
 UpdateCheck::UpdateCheck(ProgramFolder folder, Messages &messages, QObject *parent)
     : QObject(parent), m_folder(std::move(folder)), m_messages(messages),
       m_networkUp(platformNetworkProbe()) {
-    connect(&m_download, &UpdateDownload::finished, this, [this](bool saved) {
-        if (saved && publishedIsNewer())
-            announceUpdate();
-        emit startupCheckDone();
-    });
+    connect(&m_download, &UpdateDownload::finished, this, &UpdateCheck::fetchEnded);
 }
 
 UpdateCheck::NetworkProbe UpdateCheck::platformNetworkProbe() {
@@ -38,41 +35,71 @@ UpdateCheck::NetworkProbe UpdateCheck::platformNetworkProbe() {
 
 void UpdateCheck::checkAtStartup(const QString &updateInfoUrl) {
     m_updateInfoUrl = updateInfoUrl;
-    m_download.start(QUrl(updateInfoUrl), publishedPath());
+    m_startupCheckRunning = true;
+    fetch();
 }
 
 void UpdateCheck::checkOnDemand() {
+    if (m_learnerWaiting)
+        return;
     if (!m_networkUp()) {
         m_messages.inform(QStringLiteral("请检查网络连接"));
+        emit onDemandCheckDone();
         return;
     }
-    if (publishedIsNewer())
+    if (m_datedCopyFetched) {
+        answerLearner();
+        return;
+    }
+    m_learnerWaiting = true;
+    fetch();
+}
+
+void UpdateCheck::fetch() {
+    // A fetch already on its way (the start-up one) answers both.
+    if (!m_download.isRunning())
+        m_download.start(QUrl(m_updateInfoUrl), publishedPath());
+}
+
+void UpdateCheck::fetchEnded(bool saved) {
+    m_datedCopyFetched = m_datedCopyFetched || (saved && dataDates::read(publishedPath()));
+    if (std::exchange(m_learnerWaiting, false)) {
+        if (saved) {
+            answerLearner();
+        } else {
+            m_messages.inform(QStringLiteral("无法连接升级服务器，请稍后再试。"));
+            emit onDemandCheckDone();
+        }
+    } else if (saved && publishedIsNewer()) {
         announceUpdate();
-    else
+    }
+    if (std::exchange(m_startupCheckRunning, false))
+        emit startupCheckDone();
+}
+
+void UpdateCheck::answerLearner() {
+    if (!dataDates::read(publishedPath())) {
+        // An error page saved as the answer is no published date.
+        m_messages.inform(QStringLiteral("升级服务器没有给出数据日期，请稍后再试。"));
+    } else if (publishedIsNewer()) {
+        announceUpdate();
+    } else {
         m_messages.show(QStringLiteral("当前数据已是最新版本"), infoCaption);
+    }
+    emit onDemandCheckDone();
 }
 
 bool UpdateCheck::publishedIsNewer() const {
-    // A published file without a date (an error page saved as the answer)
-    // announces nothing.
-    const std::optional<QString> published = dataDates::read(publishedPath());
-    return published &&
-           dataDates::isNewer(*published, dataDates::installed(m_folder.path("predate.ini")));
+    // A published file without a date announces nothing.
+    const std::optional<QDate> published = dataDates::read(publishedPath());
+    return published && *published > dataDates::installed(m_folder.path("predate.ini"));
 }
 
 void UpdateCheck::announceUpdate() {
     m_messages.show(QStringLiteral("软件需要更新"), infoCaption);
     const QString updater = m_folder.path(QStringLiteral("app_upd"));
-    if (QFileInfo(updater).isExecutable() && QProcess::startDetached(updater, {}, m_folder.dir()))
-        return;
-    qCWarning(lcUpdate) << "updater not started:" << updater;
-    const QUrl published(m_updateInfoUrl);
-    m_messages.show(
-        published.isValid() && !published.host().isEmpty()
-            ? QStringLiteral("没有找到升级程序 app_upd。新的数据可以从 %1 下载。")
-                  .arg(published.resolved(QUrl(QStringLiteral("."))).toString())
-            : QStringLiteral("没有找到升级程序 app_upd。请重新安装 Velkora 以获得新的数据。"),
-        infoCaption);
+    if (!QFileInfo(updater).isExecutable() || !QProcess::startDetached(updater, {}, m_folder.dir()))
+        qCWarning(lcUpdate) << "updater not started:" << updater;
 }
 
 } // namespace velkora

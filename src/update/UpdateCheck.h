@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <chrono>
 #include <functional>
 
 namespace velkora {
@@ -14,8 +15,8 @@ class Messages;
 // Tells the learner when newer data is published and starts the updater
 // app_upd from the program folder. At start-up the published date is
 // fetched into "tmp.ini" (among the learner's files) without blocking the
-// window; on demand the last
-// fetched copy is compared again. Installed data is dated by "predate.ini".
+// window; the toolbar's check compares that copy again, or fetches anew
+// when this run has none. Installed data is dated by "predate.ini".
 class UpdateCheck : public QObject {
     Q_OBJECT
 public:
@@ -24,12 +25,18 @@ public:
     // Whether the platform sees a network; where it cannot tell, connected.
     using NetworkProbe = std::function<bool()>;
     void setNetworkProbe(NetworkProbe probe) { m_networkUp = std::move(probe); }
-    void setTimeout(int milliseconds) { m_download.setTimeout(milliseconds); }
+    // How long one fetch of the published date may take in all.
+    void setDeadline(std::chrono::milliseconds deadline) { m_download.setDeadline(deadline); }
 
     // Downloads `updateInfoUrl` into "tmp.ini" and announces newer data.
     // A failed download or a file without a date says nothing.
     void checkAtStartup(const QString &updateInfoUrl);
-    // The toolbar's check: no download, the last fetched copy is compared.
+    // The toolbar's check. When this run has fetched a published date, that
+    // copy is compared at once; otherwise (the start-up fetch failed, found
+    // no date or is still on its way) the answer waits for a fetch, and the
+    // learner is told when the server could not be reached. Data is called
+    // up to date only against a published date. Pressed again while
+    // waiting: ignored.
     void checkOnDemand();
 
     static NetworkProbe platformNetworkProbe();
@@ -37,8 +44,13 @@ public:
 signals:
     // The start-up check has ended, whatever its outcome.
     void startupCheckDone();
+    // The learner has had the answer to the toolbar's check.
+    void onDemandCheckDone();
 
 private:
+    void fetch();
+    void fetchEnded(bool saved);
+    void answerLearner();
     bool publishedIsNewer() const;
     void announceUpdate();
     QString publishedPath() const { return m_folder.publishedDatePath(); }
@@ -48,6 +60,9 @@ private:
     UpdateDownload m_download;
     NetworkProbe m_networkUp;
     QString m_updateInfoUrl;
+    bool m_datedCopyFetched = false; // this run has fetched a published date
+    bool m_startupCheckRunning = false;
+    bool m_learnerWaiting = false;
 };
 
 } // namespace velkora

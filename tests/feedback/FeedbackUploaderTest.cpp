@@ -6,6 +6,9 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace velkora;
@@ -17,6 +20,27 @@ const QStringList allClear(10, "0");
 QStringList flagsOf(const QStringList &row) {
     return row.mid(3, 10);
 }
+
+// A feedback server on loopback that takes the connection and then sends
+// the start of an answer one byte every 200 ms, never completing it; each
+// byte starts the driver's own timeouts afresh.
+class TricklingServer {
+public:
+    TricklingServer() {
+        m_server.listen(QHostAddress::LocalHost);
+        QObject::connect(&m_server, &QTcpServer::newConnection, [this] {
+            QTcpSocket *client = m_server.nextPendingConnection();
+            client->write(QByteArray::fromHex("0401100000000100")); // a 4 kB reply packet
+            QObject::connect(&m_tick, &QTimer::timeout, client, [client] { client->write("", 1); });
+        });
+        m_tick.start(200);
+    }
+    quint16 port() const { return m_server.serverPort(); }
+
+private:
+    QTcpServer m_server;
+    QTimer m_tick;
+};
 
 // A loopback port that nothing listens on.
 quint16 closedPort() {
@@ -91,9 +115,18 @@ AppConfig freeTdsOnLoopback(quint16 port) {
 
 TEST(FeedbackUpload, AClosedPortFailsAtOnceThroughFreeTds) {
     ASSERT_TRUE(QSqlDatabase::isDriverAvailable("QODBC"));
+    const FeedbackServer server = freeTdsOnLoopback(closedPort()).feedbackServer();
     QElapsedTimer clock;
     clock.start();
-    EXPECT_FALSE(FeedbackUploader(freeTdsOnLoopback(closedPort()).feedbackServer()).send({}));
+    EXPECT_FALSE(FeedbackUploader(server).send({}));
+    EXPECT_LT(clock.elapsed(), 2000);
+
+    FeedbackSender sender(server); // through its relay, as the program sends
+    QSignalSpy finished(&sender, &FeedbackSender::finished);
+    clock.restart();
+    sender.send({});
+    ASSERT_TRUE(finished.wait(5000));
+    EXPECT_FALSE(finished.at(0).at(0).toBool());
     EXPECT_LT(clock.elapsed(), 2000);
 }
 
@@ -108,6 +141,30 @@ TEST(FeedbackUpload, AServerThatNeverAnswersFailsAfterTheLoginTimeout) {
     ASSERT_TRUE(finished.wait(8000));
     EXPECT_FALSE(finished.at(0).at(0).toBool());
     EXPECT_GE(clock.elapsed(), 1500);
+}
+
+TEST(FeedbackUpload, ASlowServerIsCutAtTheDeadlineAndWhenQuitting) {
+    TricklingServer trickling;
+    AppConfig config = freeTdsOnLoopback(trickling.port());
+    config.feedbackConnectOptions = "SQL_ATTR_LOGIN_TIMEOUT=5";
+    {
+        FeedbackSender sender(config.feedbackServer());
+        sender.setDeadline(std::chrono::milliseconds(1000));
+        QSignalSpy finished(&sender, &FeedbackSender::finished);
+        sender.send({});
+        ASSERT_TRUE(finished.wait(5000));
+        EXPECT_FALSE(finished.at(0).at(0).toBool());
+        EXPECT_FALSE(sender.isSending());
+    }
+    QElapsedTimer quitting;
+    {
+        FeedbackSender sender(config.feedbackServer());
+        sender.send({});
+        QTest::qWait(500);
+        ASSERT_TRUE(sender.isSending());
+        quitting.start();
+    }
+    EXPECT_LT(quitting.elapsed(), 2000);
 }
 
 TEST(FeedbackUpload, TheSenderAnswersOnItsOwnThread) {
@@ -135,9 +192,9 @@ TEST(FeedbackConfig, TheConnectionStringComesFromTheSettingsWithBracedCredential
     ini.close();
     const FeedbackServer server = AppConfig::load(ini.fileName()).feedbackServer();
     EXPECT_EQ(server.driver, "QODBC");
-    EXPECT_EQ(server.databaseName,
-              "DRIVER={FreeTDS};SERVER={fb.example.test};PORT=2433;DATABASE={yiyaofk};UID={sa};"
-              "PWD={p;w}}d={x};TDS_Version=7.4;ClientCharset=UTF-8;Timeout=10");
+    EXPECT_EQ(server.driverDatabaseName(),
+              "DRIVER={FreeTDS};DATABASE={yiyaofk};UID={sa};PWD={p;w}}d={x};TDS_Version=7.4;"
+              "ClientCharset=UTF-8;Timeout=10;SERVER={fb.example.test};PORT=2433");
     EXPECT_EQ(server.connectOptions, "SQL_ATTR_LOGIN_TIMEOUT=3");
 
     // The shipped settings: the server's values, none of them in the code.
