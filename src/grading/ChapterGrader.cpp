@@ -21,6 +21,8 @@ ChapterGrade gradeChapter(const BankQueries &queries, RowId treeId, ViewMode mod
             const std::optional<QString> given = answers.given(type.code, question.id, options);
             if (!given)
                 throw MissingAnswerControls(question.id);
+            if (cleanedAnswer(*given).isEmpty() || *given == nothingChosen)
+                grade.blankQuestions.append(question.id);
             if (answersMatch(question.answer, *given)) {
                 ++score.correct;
                 grade.rightQuestions.append(question.id);

@@ -22,7 +22,8 @@ struct GroupScore {
 struct ChapterGrade {
     QList<GroupScore> groups; // one per group, in page order
     QList<RowId> rightQuestions;
-    QList<RowId> wrongQuestions;
+    QList<RowId> wrongQuestions; // unanswered ones included
+    QList<RowId> blankQuestions; // left unanswered, whichever list they are in
 };
 
 // A question the view lists has no controls on the page, so its answer

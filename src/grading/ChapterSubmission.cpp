@@ -17,6 +17,7 @@ Q_LOGGING_CATEGORY(lcGrading, "velkora.grading")
 
 SubmitOutcome ChapterSubmission::submit(const QString &treeId, ViewMode mode) {
     m_grade = {};
+    m_addedToBank = {};
     try {
         bool numeric = false;
         const RowId chapterId = treeId.trimmed().toLongLong(&numeric);
@@ -31,6 +32,7 @@ SubmitOutcome ChapterSubmission::submit(const QString &treeId, ViewMode mode) {
     } catch (const StoreError &error) {
         qCWarning(lcGrading) << "submission not recorded:" << error.message();
         m_grade = {};
+        m_addedToBank = {};
         return SubmitOutcome::Failed;
     } catch (const MissingAnswerControls &error) {
         qCWarning(lcGrading) << "submission not recorded:" << error.what();
@@ -49,7 +51,7 @@ void ChapterSubmission::record(RowId chapterId) {
     WrongQuestionBank(m_db).clearLatestMarks();
     ScoreSheet sheet(m_db);
     sheet.clear();
-    WrongQuestionBank(m_db).markWrong(m_grade.wrongQuestions);
+    m_addedToBank = WrongQuestionBank(m_db).markWrong(m_grade.wrongQuestions);
     for (const GroupScore &group : m_grade.groups)
         sheet.append({group.title, group.questions, group.correct});
     sheet.mergeSubmissionTitles();

@@ -30,6 +30,9 @@ public:
     // `treeId` is the shown chapter as the main window keeps it (text).
     SubmitOutcome submit(const QString &treeId, ViewMode mode);
     const ChapterGrade &grade() const { return m_grade; }
+    // The wrong questions this submission put into the wrong-question bank
+    // (not those that were in it already).
+    const QList<RowId> &addedToBank() const { return m_addedToBank; }
 
     // A script that colours the stems of these questions red.
     static QString markStemsScript(const QList<RowId> &questionIds);
@@ -41,6 +44,7 @@ private:
     PageView &m_page;
     WallClock m_clock;
     ChapterGrade m_grade;
+    QList<RowId> m_addedToBank;
 };
 
 } // namespace velkora

@@ -49,10 +49,10 @@ void GradingCommands::submitChapter() {
         m_browse.setInterceptArmed(armedBefore);
         return;
     }
-    showScoreAndAskToKeep();
+    showScoreAndAskToKeep(submission.addedToBank());
 }
 
-void GradingCommands::showScoreAndAskToKeep() {
+void GradingCommands::showScoreAndAskToKeep(const QList<RowId> &addedToBank) {
     {
         ScoreWindow score(
             m_bank.database(), m_folder.templatePath(),
@@ -70,8 +70,10 @@ void GradingCommands::showScoreAndAskToKeep() {
     if (m_messages.ask(QStringLiteral("您是否把这次的错题放到错题题库中？"), QStringLiteral("提示"),
                        Messages::Choice::YesNo))
         return;
+    // Only what this submission put in goes out again: questions that were
+    // in the bank before stay, even when they were answered wrong again.
     try {
-        WrongQuestionBank(m_bank.database()).forgetLatest();
+        WrongQuestionBank(m_bank.database()).remove(addedToBank);
     } catch (const StoreError &error) {
         qCWarning(lcCommands) << "latest wrong questions not taken out:" << error.message();
     }

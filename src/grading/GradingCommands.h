@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/Records.h"
+
 #include <QObject>
 #include <functional>
 
@@ -25,10 +27,11 @@ public:
     GradingCommands(BrowseSide &browse, BankConnection &bank, Messages &messages,
                     const ProgramFolder &folder, QWidget *window);
 
-    void submitChapter();         // grade and record the page, then the score
-    void showScoreAndAskToKeep(); // the score window, then the question about the bank
-    void answerAgain();           // the page once more, without the learner's marks
-    void openWrongQuestionBank(); // the list of wrong questions, then their view
+    void submitChapter(); // grade and record the page, then the score
+    void showScoreAndAskToKeep(
+        const QList<RowId> &addedToBank); // the score window, then the question about the bank
+    void answerAgain();                   // the page once more, without the learner's marks
+    void openWrongQuestionBank();         // the list of wrong questions, then their view
 
     void setWindowRunner(WindowRunner runner) { m_runWindow = std::move(runner); }
 

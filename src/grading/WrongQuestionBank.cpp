@@ -10,13 +10,17 @@ void WrongQuestionBank::clearLatestMarks() {
     sql::run(m_db, QStringLiteral("UPDATE question SET ct1=''"));
 }
 
-void WrongQuestionBank::markWrong(const QList<RowId> &questionIds) {
-    for (RowId id : questionIds)
-        sql::run(m_db, QStringLiteral("UPDATE question SET ct='1', ct1='1' WHERE id=?"), {id});
-}
-
-void WrongQuestionBank::forgetLatest() {
-    sql::run(m_db, QStringLiteral("UPDATE question SET ct='' WHERE ct1='1'"));
+QList<RowId> WrongQuestionBank::markWrong(const QList<RowId> &questionIds) {
+    QList<RowId> added;
+    for (RowId id : questionIds) {
+        sql::run(m_db, QStringLiteral("UPDATE question SET ct1='1' WHERE id=?"), {id});
+        const QSqlQuery entered = sql::run(
+            m_db, QStringLiteral("UPDATE question SET ct='1' WHERE id=? AND coalesce(ct, '')<>'1'"),
+            {id});
+        if (entered.numRowsAffected() > 0)
+            added.append(id);
+    }
+    return added;
 }
 
 void WrongQuestionBank::remove(const QList<RowId> &questionIds) {

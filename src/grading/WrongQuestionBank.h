@@ -21,10 +21,9 @@ public:
 
     // Forgets which questions the latest submission found wrong.
     void clearLatestMarks();
-    // Puts the questions into the bank and marks them as the latest ones.
-    void markWrong(const QList<RowId> &questionIds);
-    // Takes the latest submission's wrong questions out of the bank again.
-    void forgetLatest();
+    // Puts the questions into the bank and marks them as the latest ones;
+    // returns those that were not in the bank before.
+    QList<RowId> markWrong(const QList<RowId> &questionIds);
     // Takes the questions out of the bank, in one transaction.
     void remove(const QList<RowId> &questionIds);
     QList<WrongQuestion> questions() const; // by id

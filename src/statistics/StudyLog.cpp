@@ -2,6 +2,8 @@
 
 #include "store/Sql.h"
 
+#include <QSet>
+
 namespace velkora {
 
 const QString StudyLog::practiceTable = QStringLiteral("velkora_practice_log");
@@ -51,10 +53,16 @@ void StudyLog::recordPractice(RowId chapterId, const ChapterGrade &grade) const 
     const QString insert = QStringLiteral("INSERT INTO velkora_practice_log "
                                           "(answered_at, chapter_id, question_id, correct) "
                                           "VALUES (?, ?, ?, ?)");
-    for (RowId id : grade.rightQuestions)
-        sql::run(m_db, insert, {when, chapterId, id, 1});
-    for (RowId id : grade.wrongQuestions)
-        sql::run(m_db, insert, {when, chapterId, id, 0});
+    // A question left blank was not practised: it neither counts as done
+    // nor turns a question answered right before into a wrong one.
+    const QSet<RowId> blank(grade.blankQuestions.cbegin(), grade.blankQuestions.cend());
+    const auto log = [&](const QList<RowId> &questions, int correct) {
+        for (RowId id : questions)
+            if (!blank.contains(id))
+                sql::run(m_db, insert, {when, chapterId, id, correct});
+    };
+    log(grade.rightQuestions, 1);
+    log(grade.wrongQuestions, 0);
 }
 
 void StudyLog::recordExam(const PaperGrade &grade, int durationSeconds) const {

@@ -9,7 +9,7 @@
 namespace velkora {
 
 // The learner's history in the program's own tables of the bank: a row per
-// graded question of every chapter submission, and a row per exam with its
+// answered question of every chapter submission, and a row per exam with its
 // counts per kind. The tables are made on the first write, so a bank from
 // before them opens and reads as ever. Every write joins the transaction
 // that is open; every method throws StoreError.

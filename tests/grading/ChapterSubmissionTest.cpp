@@ -1,6 +1,7 @@
 #include "grading/ChapterSubmission.h"
 #include "grading/ScoreSheet.h"
 #include "grading/WrongQuestionBank.h"
+#include "statistics/StudyStatistics.h"
 #include "store/BankQueries.h"
 #include "store/Sql.h"
 #include "support/FakePageView.h"
@@ -132,7 +133,7 @@ TEST_F(ChapterSubmissionTest, AFailureKeepsNothingOfTheSubmission) {
     EXPECT_TRUE(page.scripts.isEmpty());
 }
 
-TEST_F(ChapterSubmissionTest, TheStudyLogGetsARowPerGradedQuestionOfEverySubmission) {
+TEST_F(ChapterSubmissionTest, TheStudyLogGetsARowPerAnsweredQuestionOfEverySubmission) {
     page.answer(s1, "A");
     page.answer(s2, "B");
     page.answer(multi, "AC");
@@ -141,7 +142,7 @@ TEST_F(ChapterSubmissionTest, TheStudyLogGetsARowPerGradedQuestionOfEverySubmiss
     const QString first = "2024-05-01T09:30:00 " + QString::number(chapter) + " ";
     QStringList expected = {first + QString::number(s1) + ":1", first + QString::number(s2) + ":1",
                             first + QString::number(multi) + ":0",
-                            first + QString::number(m1) + ":0", first + QString::number(m2) + ":0"};
+                            first + QString::number(m2) + ":0"};
     EXPECT_EQ(practiceLog(), expected);
 
     now = now.addDays(1);
@@ -149,9 +150,25 @@ TEST_F(ChapterSubmissionTest, TheStudyLogGetsARowPerGradedQuestionOfEverySubmiss
     ASSERT_EQ(submit(), SubmitOutcome::Recorded);
     const QString second = "2024-05-02T09:30:00 " + QString::number(chapter) + " ";
     expected << second + QString::number(s1) + ":1" << second + QString::number(s2) + ":1"
-             << second + QString::number(multi) + ":1" << second + QString::number(m1) + ":0"
-             << second + QString::number(m2) + ":0";
+             << second + QString::number(multi) + ":1" << second + QString::number(m2) + ":0";
     EXPECT_EQ(practiceLog(), expected);
+}
+
+TEST_F(ChapterSubmissionTest, StatisticsCountOnlyAnsweredQuestionsAsPractised) {
+    page.answer(s1, "A"); // the other four left blank
+    ASSERT_EQ(submit(), SubmitOutcome::Recorded);
+    ProgressFigures figures = readStudyStatistics(bank.db()).overall;
+    EXPECT_EQ(figures.practised, 1);
+    EXPECT_EQ(figures.rightRatePercent(), 100);
+
+    // Left blank later, a question answered right stays right.
+    page.answer(s1, "");
+    page.answer(s2, "A");
+    ASSERT_EQ(submit(), SubmitOutcome::Recorded);
+    figures = readStudyStatistics(bank.db()).overall;
+    EXPECT_EQ(figures.practised, 2);
+    EXPECT_EQ(figures.rightLatest, 1);
+    EXPECT_EQ(figures.rightRatePercent(), 50);
 }
 
 TEST_F(ChapterSubmissionTest, AStudyLogThatCannotBeWrittenFailsTheWholeSubmission) {

@@ -109,14 +109,15 @@ TEST_F(Grading, ASubmissionMarksWrongStemsShowsTheScoreAndKeepsThePage) {
     EXPECT_EQ(ct(q1) + ct(m1), "");
 }
 
-TEST_F(Grading, NoTakesTheLatestWrongQuestionsOutEvenOnesAlreadyInTheBank) {
+TEST_F(Grading, NoTakesOutOnlyTheQuestionsThisSubmissionPutIn) {
     setCt({q2, q4});
     startGrading();
     tick(q1, "A");
     messages.answers = {false};
     submit();
     EXPECT_EQ(messages.shown, QStringList{keepQuestion});
-    EXPECT_EQ(ct(q2) + ct(q3), "");
+    EXPECT_EQ(ct(q3) + ct(m1), "");
+    EXPECT_EQ(ct(q2), "1"); // wrong again, but in the bank before
     EXPECT_EQ(ct(q4), "1"); // not on this page
 }
 
