@@ -11,7 +11,11 @@ public:
         m_process.start(VELKORA_INSTANCE_CHILD, {folder});
         m_process.waitForStarted(5000);
     }
-    ~Start() { kill(); }
+    ~Start() {
+        m_process.closeWriteChannel();
+        if (!m_process.waitForFinished(5000))
+            kill();
+    }
     // The next line the program prints; empty when none comes in time.
     QByteArray nextLine() {
         while (!m_process.canReadLine() && m_process.waitForReadyRead(10000)) {

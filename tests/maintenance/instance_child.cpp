@@ -1,10 +1,13 @@
 // A program that keeps to one instance per data folder, as Velkora does:
 //   velkora_instance_child DATA_FOLDER
-// It prints "first" and runs until killed, printing "to front" whenever a
-// later start asks for it; a later start prints "handed over" and ends.
+// It prints "first" and runs, printing "to front" whenever a later start
+// asks for it, until its input is closed (it then ends as a program does,
+// removing its lock and socket) or it is killed; a later start prints
+// "handed over" and ends.
 #include "app/SingleInstance.h"
 
 #include <QCoreApplication>
+#include <QSocketNotifier>
 #include <cstdio>
 
 using namespace velkora;
@@ -36,5 +39,7 @@ int main(int argc, char *argv[]) {
         return 1;
     }
     QObject::connect(&instance, &SingleInstance::activationRequested, [] { say("to front"); });
+    QSocketNotifier input(0, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
     return app.exec();
 }
