@@ -7,6 +7,7 @@
 #include "app/ProgramFolder.h"
 #include "app/ProgramState.h"
 #include "app/RaiseOnShow.h"
+#include "app/SingleInstance.h"
 #include "app/WebEngineSetup.h"
 #include "browse/MainWindow.h"
 #include "store/BankConnection.h"
@@ -27,6 +28,15 @@ int main(int argc, char *argv[]) {
 
     const DataLocation data = DataLocation::ofApplication(ProgramFolder::ofApplication());
     const ProgramFolder &folder = data.folder();
+    // One program per bank: a second start brings the first to the front.
+    SingleInstance instance(folder.learnerDir());
+    if (const SingleInstance::Start start = instance.claim();
+        start != SingleInstance::Start::First) {
+        if (start == SingleInstance::Start::OtherUnreachable)
+            DialogMessages().inform(
+                QStringLiteral("Velkora 已在运行，但没有响应。请关闭它后再启动 Velkora。"));
+        return 0;
+    }
     const AppConfig config = AppConfig::load(folder.configPath());
     BankConnection bank(folder.bankPath());
     ProgramState program;
@@ -38,6 +48,15 @@ int main(int argc, char *argv[]) {
     ActivationWatcher watcher(&window);
     QObject::connect(&watcher, &ActivationWatcher::activatedAgain, &window,
                      &MainWindow::activatedAgain);
+    QObject::connect(&instance, &SingleInstance::activationRequested, &window, [&window] {
+        window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        window.raise();
+        window.activateWindow();
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            modal->raise();
+            modal->activateWindow();
+        }
+    });
 
     window.refreshTree();
     window.show();

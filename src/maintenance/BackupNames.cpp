@@ -2,14 +2,8 @@
 
 namespace velkora::backupNames {
 
-QString suggested(const QDate &day, const QLocale &locale) {
-    QString date = locale.toString(day, QLocale::ShortFormat);
-    static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
-    for (QChar &c : date) {
-        if (forbidden.contains(c) || c.category() == QChar::Other_Control)
-            c = QLatin1Char('-');
-    }
-    return mark + date;
+QString suggested(const QDate &day) {
+    return mark + day.toString(Qt::ISODate);
 }
 
 bool isBackupPath(const QString &path) {

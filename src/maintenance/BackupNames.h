@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDate>
-#include <QLocale>
 #include <QString>
 
 namespace velkora {
@@ -9,15 +8,15 @@ namespace velkora {
 // How backup files are named and recognised.
 namespace backupNames {
 
-// Every backup's name starts with this; restore accepts only paths that
-// contain it anywhere, so any file in a folder of that name will do.
+// Every backup's name starts with this, followed by the day it was made.
 inline const QString mark = QStringLiteral("数据备份");
 
-// The name the backup dialog suggests: the mark and the day in the
-// locale's short date format, with the characters a file name cannot hold
-// ("2026/12/9") replaced by '-'.
-QString suggested(const QDate &day, const QLocale &locale = QLocale::system());
+// The name the backup dialog suggests: the mark and the day as
+// "2026-12-09", which every file system holds and which sorts by date.
+QString suggested(const QDate &day);
 
+// Whether the path names a backup by its mark, in the file's name or in a
+// folder's.
 bool isBackupPath(const QString &path);
 
 } // namespace backupNames

@@ -4,10 +4,12 @@
 #include "app/ProgramFolder.h"
 #include "maintenance/BackupNames.h"
 #include "maintenance/BankBackup.h"
+#include "maintenance/StagingFile.h"
 #include "store/BankConnection.h"
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 
 namespace velkora {
@@ -17,8 +19,7 @@ BackupWindow::BackupWindow(const ProgramFolder &folder, BankConnection &bank, Me
     : BankFileWindow({"TForm13", QStringLiteral("数据备份"),
                       QStringLiteral("备份题库：收藏、错题、考试设置和试卷一并保存。"),
                       folder.path(QStringLiteral("mv/backup-bg.png"))},
-                     messages, parent),
-      m_bank(bank) {
+                     folder, bank, messages, parent) {
     pathEdit()->setReadOnly(true);
     setFileChooser([this](const QString &preset) {
         return QFileDialog::getSaveFileName(this, windowTitle(), preset, fileFilter, nullptr,
@@ -30,15 +31,25 @@ void BackupWindow::chooseFile() {
     const QString preset =
         QDir(dialogFolder()).filePath(backupNames::suggested(QDate::currentDate()));
     if (const QString chosen = askForFile(preset); !chosen.isEmpty())
-        setChosenFile(chosen);
+        setBoxPath(chosen);
 }
 
 void BackupWindow::confirm() {
-    if (pathEdit()->text().trimmed().isEmpty()) {
+    const QString target = boxPath();
+    if (target.isEmpty()) {
         messages().inform(QStringLiteral("请选择备份路径！"));
         return;
     }
-    if (!BankBackup::write(m_bank.filePath(), chosenFile())) {
+    const QStringList leftoversIn = stagingFolders();
+    // Noted before the copy starts: a backup killed half-way leaves its
+    // staging file in that folder, and the next backup or restore removes it.
+    places().setLastBackupFolder(QFileInfo(target).absolutePath());
+    bool written = false;
+    runBusy([&] {
+        StagingFile::removeLeftovers(leftoversIn);
+        written = BankBackup::write(bank().filePath(), target);
+    });
+    if (!written) {
         messages().inform(QStringLiteral("备份失败，请重试！"));
         return;
     }

@@ -4,7 +4,6 @@
 
 namespace velkora {
 
-class BankConnection;
 class ProgramFolder;
 
 // The backup window (TForm13): the learner chooses where the copy of the
@@ -18,9 +17,6 @@ public:
 protected:
     void chooseFile() override;
     void confirm() override;
-
-private:
-    BankConnection &m_bank;
 };
 
 } // namespace velkora

@@ -2,15 +2,14 @@
 
 #include "maintenance/BankFileCheck.h"
 #include "maintenance/FileReplacement.h"
+#include "maintenance/StagingFile.h"
 #include "store/BankConnection.h"
 #include "store/ScopedDatabase.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTemporaryFile>
 
 namespace velkora {
 
@@ -53,23 +52,16 @@ bool BankBackup::write(const QString &bankPath, const QString &targetPath) {
         qCWarning(lcBackup) << "backup: no bank to copy:" << problem;
         return false;
     }
-    QTemporaryFile staged(target.absoluteDir().filePath(QStringLiteral(".velkora-backup-XXXXXX")));
-    if (!staged.open()) {
-        qCWarning(lcBackup) << "backup: cannot write beside" << targetPath << staged.errorString();
+    StagingFile::removeLeftovers({target.absolutePath()});
+    StagingFile staged = StagingFile::createIn(target.absolutePath());
+    if (staged.isNull() || !snapshot(bankPath, staged.path()) || !syncToDisk(staged.path()))
         return false;
-    }
-    staged.close();
-    if (!snapshot(bankPath, staged.fileName()))
-        return false;
-    if (const QString problem = BankFileCheck::integrityProblem(staged.fileName());
+    if (const QString problem = BankFileCheck::integrityProblem(staged.path());
         !problem.isEmpty()) {
         qCWarning(lcBackup) << "backup: copy failed its check:" << problem;
         return false;
     }
-    if (!replaceFile(staged.fileName(), targetPath))
-        return false;
-    staged.setAutoRemove(false); // it now carries the chosen name
-    return true;
+    return staged.moveTo(targetPath);
 }
 
 } // namespace velkora

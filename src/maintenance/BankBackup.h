@@ -5,9 +5,12 @@
 namespace velkora {
 
 // Writes a consistent copy of the bank to a file of the learner's choice,
-// even while the program holds the bank open. The copy is made beside the
-// target, checked, and only then renamed over the chosen name, so a failure
-// leaves no partial file there and an earlier file of that name intact.
+// even while the program holds the bank open. The copy is made in a staging
+// file beside the target, put on disk and checked, and only then renamed
+// over the chosen name, so a failure leaves no partial file there and an
+// earlier file of that name intact. Staging files that killed backups left
+// in the target's folder are removed first. Needs no connection of the
+// caller's, so it may run on any thread.
 class BankBackup {
 public:
     // False (and logged) on any failure.

@@ -1,8 +1,13 @@
 #include "maintenance/BankFileWindow.h"
 
+#include "maintenance/WorkerThread.h"
+#include "store/BankConnection.h"
+
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,10 +25,11 @@ const QSize windowSize(400, 200);
 
 const QString BankFileWindow::fileFilter = QStringLiteral("All files (*.mdb.bak) (*)");
 
-BankFileWindow::BankFileWindow(const Look &look, Messages &messages, QWidget *parent)
+BankFileWindow::BankFileWindow(const Look &look, const ProgramFolder &folder, BankConnection &bank,
+                               Messages &messages, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_messages(messages), m_background(look.backgroundPath) {
+      m_bank(bank), m_messages(messages), m_places(folder), m_background(look.backgroundPath) {
     setObjectName(QLatin1String(look.objectName));
     setWindowTitle(look.caption);
     setFixedSize(windowSize);
@@ -70,15 +76,35 @@ QAction *BankFileWindow::addCommand(const char *name, const QString &text,
     return action;
 }
 
-void BankFileWindow::setChosenFile(const QString &path) {
-    m_chosenFile = path;
+QString BankFileWindow::boxPath() const {
+    return QDir::fromNativeSeparators(m_path->text().trimmed());
+}
+
+void BankFileWindow::setBoxPath(const QString &path) {
     m_path->setText(QDir::toNativeSeparators(path));
 }
 
 QString BankFileWindow::dialogFolder() const {
-    if (!m_chosenFile.isEmpty())
-        return QFileInfo(m_chosenFile).absolutePath();
+    if (const QString shown = boxPath(); !shown.isEmpty())
+        return QFileInfo(shown).absolutePath();
+    if (const QString last = m_places.lastBackupFolder(); !last.isEmpty())
+        return last;
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+QStringList BankFileWindow::stagingFolders() const {
+    return {QFileInfo(m_bank.filePath()).absolutePath(), m_places.lastBackupFolder()};
+}
+
+void BankFileWindow::runBusy(const std::function<void()> &work) {
+    setEnabled(false);
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    runOnWorkerThread(work);
+    // Clicks and keys kept back meanwhile reach a disabled window, which
+    // drops them.
+    QCoreApplication::processEvents();
+    QGuiApplication::restoreOverrideCursor();
+    setEnabled(true);
 }
 
 void BankFileWindow::paintEvent(QPaintEvent *event) {

@@ -4,6 +4,7 @@
 #include <QLoggingCategory>
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
 
 namespace velkora {
 
@@ -22,6 +23,15 @@ bool replaceFile(const QString &finishedPath, const QString &targetPath) {
     if (error) {
         qCWarning(lcReplace) << "file not put in place:" << targetPath
                              << QString::fromStdString(error.message());
+        return false;
+    }
+    return true;
+}
+
+bool syncToDisk(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || ::fsync(file.handle()) != 0) {
+        qCWarning(lcReplace) << "file not put on disk:" << path << qt_error_string(errno);
         return false;
     }
     return true;

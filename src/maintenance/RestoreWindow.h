@@ -1,14 +1,15 @@
 #pragma once
 
 #include "maintenance/BankFileWindow.h"
+#include "maintenance/BankRestore.h"
 
 namespace velkora {
 
-class BankConnection;
 class ProgramFolder;
 
-// The restore window (TForm14): the learner chooses a backup ("...") and
-// "确定" puts it in the place of the bank and opens it again.
+// The restore window (TForm14): the learner chooses a backup ("...") or
+// types its path, and "确定" puts it in the place of the bank and opens it
+// again.
 class RestoreWindow : public BankFileWindow {
     Q_OBJECT
 public:
@@ -16,8 +17,7 @@ public:
                   QWidget *parent = nullptr);
 
 signals:
-    // The bank was replaced and is open again: the main window starts
-    // afresh on it.
+    // The bank was replaced: the main window starts afresh on it.
     void bankRestored();
 
 protected:
@@ -25,7 +25,9 @@ protected:
     void confirm() override;
 
 private:
-    BankConnection &m_bank;
+    // Tells the learner how the restore ended; closes the window when the
+    // bank was replaced.
+    void tell(BankRestore::Outcome outcome, const QString &source);
 };
 
 } // namespace velkora

@@ -1,16 +1,22 @@
 #include "maintenance/BankBackup.h"
 #include "maintenance/BankFileCheck.h"
 #include "maintenance/BankRestore.h"
+#include "store/Schema.h"
+#include "store/ScopedDatabase.h"
+#include "store/Sql.h"
 #include "support/TestBank.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace velkora;
 using velkora::test::TestBank;
+using Outcome = BankRestore::Outcome;
 
 namespace {
 
@@ -33,6 +39,27 @@ struct LearnerState {
     QString favourites, wrong, settings, paper;
     bool operator==(const LearnerState &) const = default;
 };
+
+// Runs `change` on a connection of its own to a SQLite file.
+void edit(const QString &path, const std::function<void(const QSqlDatabase &)> &change) {
+    const ScopedDatabase file(QStringLiteral("QSQLITE"), path);
+    ASSERT_TRUE(file.database().open()) << path.toStdString();
+    change(file.database());
+}
+
+// Copies `from` and its write-ahead log to `to` after writing `change` in
+// write-ahead-log mode, while a connection still keeps the log from being
+// folded into the main file: the change is in the copied log only.
+void copyWithLog(const QString &from, const QString &to,
+                 const std::function<void(const QSqlDatabase &)> &change) {
+    edit(from, [&](const QSqlDatabase &db) {
+        sql::run(db, "PRAGMA journal_mode=WAL");
+        sql::run(db, "PRAGMA wal_autocheckpoint=0");
+        change(db);
+        ASSERT_TRUE(QFile::copy(from, to));
+        ASSERT_TRUE(QFile::copy(from + "-wal", to + "-wal"));
+    });
+}
 
 LearnerState learnerState(const TestBank &bank) {
     return {bank.scalar("SELECT group_concat(id) FROM question WHERE scbt='1'"),
@@ -119,7 +146,7 @@ TEST_F(BankMaintenance, RoundTripReturnsTheLearnersState) {
     bank.exec("DELETE FROM sj");
     ASSERT_NE(learnerState(bank), atBackup);
 
-    ASSERT_TRUE(BankRestore::replace(bank.connection(), backupPath()));
+    ASSERT_EQ(BankRestore::replace(bank.connection(), backupPath()), Outcome::Restored);
     EXPECT_TRUE(bank.connection().isOpen());
     EXPECT_EQ(learnerState(bank), atBackup);
     EXPECT_TRUE(BankFileCheck::integrityProblem(bank.filePath()).isEmpty());
@@ -146,9 +173,16 @@ TEST_F(BankMaintenance, RestoreRefusesWhatIsNotABankAndChangesNothing) {
     bank.exec(QString("UPDATE question SET scbt='1' WHERE id=%1").arg(questions[0]));
     const QByteArray before = readFile(bank.filePath());
 
-    for (const QString &path : {truncated, text, header, otherSchema, backupPath("数据备份dir"),
-                                backupPath("数据备份none"), QString()}) {
-        EXPECT_FALSE(BankRestore::replace(bank.connection(), path)) << path.toStdString();
+    const QList<std::pair<QString, Outcome>> refusals = {
+        {truncated, Outcome::NotABank},
+        {text, Outcome::NotABank},
+        {header, Outcome::NotABank},
+        {otherSchema, Outcome::NotABank},
+        {backupPath("数据备份dir"), Outcome::NotABank},
+        {backupPath("数据备份none"), Outcome::Missing},
+        {QString(), Outcome::Missing}};
+    for (const auto &[path, outcome] : refusals) {
+        EXPECT_EQ(BankRestore::replace(bank.connection(), path), outcome) << path.toStdString();
         EXPECT_FALSE(BankConnection::bankFileProblem(path).isEmpty()) << path.toStdString();
     }
     EXPECT_EQ(readFile(bank.filePath()), before);
@@ -163,7 +197,75 @@ TEST_F(BankMaintenance, RestoreBringsBackAProgramWithoutABank) {
     QDir(bank.folder()).removeRecursively();
     ASSERT_FALSE(bank.connection().open());
 
-    ASSERT_TRUE(BankRestore::replace(bank.connection(), backupPath()));
+    ASSERT_EQ(BankRestore::replace(bank.connection(), backupPath()), Outcome::Restored);
     EXPECT_TRUE(bank.connection().isOpen());
     EXPECT_EQ(bank.scalar("SELECT count(*) FROM question"), "4");
+}
+
+// Files that SQLite, opened on them by name, takes for a good bank, or that
+// block whoever reads them: the restore copies each alone and checks that
+// copy, so none replaces the bank.
+TEST_F(BankMaintenance, RestoreRefusesWhatIsNoWholeBankOnItsOwnAndChangesNothing) {
+    const auto scratch = [this](const QString &name) {
+        const QString path = backupPath("scratch-" + name);
+        QFile::copy(bank.filePath(), path);
+        return path;
+    };
+    // All of the bank is in the log; the main file holds no table.
+    const QString allInLog = backupPath("数据备份-wal");
+    copyWithLog(backupPath("scratch-empty"), allInLog, [](const QSqlDatabase &db) {
+        schema::create(db);
+        sql::run(db, "INSERT INTO question (id, content) VALUES (1, '题')");
+    });
+    // The main file is a whole bank, but older than the log beside it.
+    const QString staleMain = backupPath("数据备份-stale");
+    copyWithLog(scratch("stale"), staleMain,
+                [](const QSqlDatabase &db) { sql::run(db, "UPDATE kemu SET mz = '新科目'"); });
+    // An index that does not match its table: a quick check misses it.
+    const QString badIndex = scratch("index");
+    edit(badIndex, [&](const QSqlDatabase &db) {
+        sql::run(db, QString("UPDATE question SET scbt = '1' WHERE id = %1").arg(questions[0]));
+        sql::run(db, "PRAGMA writable_schema = ON");
+        sql::run(db, "UPDATE sqlite_master SET sql = 'CREATE INDEX question_scbt ON question (ct)' "
+                     "WHERE name = 'question_scbt'");
+    });
+    // Every table a view with no rows.
+    const QString views = backupPath("数据备份-views");
+    edit(views, [](const QSqlDatabase &db) {
+        for (const schema::Table &table : schema::tables()) {
+            QStringList columns;
+            for (const QString &column : table.columns)
+                columns << QString("NULL AS \"%1\"").arg(column);
+            sql::run(
+                db,
+                QString("CREATE VIEW %1 AS SELECT %2 WHERE 0").arg(table.name, columns.join(", ")));
+        }
+    });
+    for (const QString &path : {allInLog, staleMain, badIndex, views})
+        ASSERT_EQ(BankConnection::bankFileProblem(path), QString()) << path.toStdString();
+    const QString pipe = backupPath("数据备份-2026-12-09");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QByteArray before = readFile(bank.filePath());
+
+    for (const QString &path : {allInLog, staleMain, badIndex, views, pipe})
+        EXPECT_EQ(BankRestore::replace(bank.connection(), path), Outcome::NotABank)
+            << path.toStdString();
+    EXPECT_EQ(readFile(bank.filePath()), before);
+    EXPECT_EQ(bank.scalar("SELECT count(*) FROM question"), "4");
+    EXPECT_EQ(entries(bank.folder() + "/Data"), QStringList{"med.mdb"});
+}
+
+TEST_F(BankMaintenance, ABankInWalModeWithoutALogIsRestoredAsOneFile) {
+    const QString walBank = backupPath("wal.mdb");
+    ASSERT_TRUE(QFile::copy(bank.filePath(), walBank));
+    edit(walBank, [](const QSqlDatabase &db) {
+        sql::run(db, "PRAGMA journal_mode=WAL");
+        sql::run(db, "UPDATE kemu SET mz = '新科目'");
+    }); // closing folds the log into the main file and removes it
+    ASSERT_FALSE(QFile::exists(walBank + "-wal"));
+
+    ASSERT_EQ(BankRestore::replace(bank.connection(), walBank), Outcome::Restored);
+    EXPECT_EQ(bank.scalar("SELECT mz FROM kemu"), "新科目");
+    EXPECT_EQ(bank.scalar("PRAGMA journal_mode"), "delete");
+    EXPECT_EQ(entries(bank.folder() + "/Data"), QStringList{"med.mdb"});
 }
