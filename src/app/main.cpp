@@ -1,5 +1,6 @@
 #include "app/ActivationWatcher.h"
 #include "app/AppConfig.h"
+#include "app/ChineseInterface.h"
 #include "app/DataLocation.h"
 #include "app/DialogMessages.h"
 #include "app/Logging.h"
@@ -22,6 +23,7 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("Velkora"));
     QApplication::setApplicationDisplayName(QStringLiteral("Velkora"));
     QGuiApplication::setDesktopFileName(QStringLiteral("velkora"));
+    installChineseInterface(app);
     installLogging();
     RaiseOnShow raiseOnShow;
     app.installEventFilter(&raiseOnShow);

@@ -1,9 +1,11 @@
 #include "app/DialogMessages.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -47,4 +49,32 @@ TEST(DialogMessages, AMessageStandsOverTheWindowTheLearnerWorksIn) {
         exam.accept();
     });
     exam.exec();
+}
+
+TEST(DialogMessages, BoxesSpeakChinese) {
+    DialogMessages messages;
+    const QRegularExpression mnemonic(QStringLiteral("\\(&\\w\\)|&"));
+    QStringList buttons;
+    const auto readButtonsAndAnswer = [&] {
+        QTimer::singleShot(0, [&] {
+            QTest::qWaitFor(
+                [] { return qobject_cast<QMessageBox *>(QApplication::activeModalWidget()); },
+                2000);
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                for (QAbstractButton *button : box->buttons())
+                    buttons << button->text().remove(mnemonic); // 是(&Y)
+                box->reject();
+            }
+        });
+    };
+    readButtonsAndAnswer();
+    messages.inform("题库已恢复");
+    readButtonsAndAnswer();
+    messages.ask("您是否把这次的错题放到错题题库中？", "提示", Messages::Choice::YesNo);
+    readButtonsAndAnswer();
+    messages.ask("确定退出系统？", "提示", Messages::Choice::OkCancel);
+    buttons.sort();
+    QStringList expected{"确定", "是", "否", "确定", "取消"};
+    expected.sort();
+    EXPECT_EQ(buttons.join(' ').toStdString(), expected.join(' ').toStdString());
 }

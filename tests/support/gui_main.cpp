@@ -1,3 +1,4 @@
+#include "app/ChineseInterface.h"
 #include "app/WebEngineSetup.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@ int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     velkora::prepareWebEngine();
     QApplication app(argc, argv);
+    velkora::installChineseInterface(app);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
