@@ -1,11 +1,11 @@
 #include "search/SearchIndex.h"
 
+#include "search/HtmlText.h"
 #include "store/Sql.h"
 #include "store/StoreError.h"
 
 #include <QHash>
 #include <QLoggingCategory>
-#include <QRegularExpression>
 #include <QSqlError>
 #include <algorithm>
 #include <tuple>
@@ -21,7 +21,7 @@ struct BuildCancelled {};
 
 // Bumped whenever the layout or the text of the index rows changes, so that
 // older indexes are built again.
-const QString indexFormat = QStringLiteral("2");
+const QString indexFormat = QStringLiteral("3");
 
 constexpr qsizetype progressStep = 500;
 
@@ -90,45 +90,12 @@ QHash<RowId, QString> optionTexts(const QSqlDatabase &db) {
         db, QStringLiteral("SELECT questionid, content FROM opinion ORDER BY questionid, rowid"));
     while (q.next()) {
         QString &text = texts[q.value(0).toLongLong()];
-        text += QLatin1Char('\n') + SearchIndex::plainText(q.value(1).toString());
+        text += QLatin1Char('\n') + html::visibleText(q.value(1).toString());
     }
     return texts;
 }
 
 } // namespace
-
-QString SearchIndex::plainText(const QString &markup) {
-    // Tags that break a line part words; others (b, font, sub) sit inside them.
-    static const QRegularExpression breakingTags(
-        QStringLiteral("<(?:br|p|div|tr|td|th|li|hr|table)\\b[^>]*>"),
-        QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
-    static const QRegularExpression numericEntity(QStringLiteral("&#(x?)([0-9a-fA-F]+);"));
-    if (!markup.contains(QLatin1Char('<')) && !markup.contains(QLatin1Char('&')))
-        return markup;
-    QString text = markup;
-    text.replace(breakingTags, QStringLiteral("\n")).remove(tags);
-    // Stored texts write "&nbsp" with and without the semicolon.
-    text.replace(QStringLiteral("&nbsp;"), QStringLiteral(" "))
-        .replace(QStringLiteral("&nbsp"), QStringLiteral(" "))
-        .replace(QStringLiteral("&lt;"), QStringLiteral("<"))
-        .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
-        .replace(QStringLiteral("&quot;"), QStringLiteral("\""));
-    QString decoded;
-    qsizetype from = 0;
-    for (auto it = numericEntity.globalMatch(text); it.hasNext();) {
-        const QRegularExpressionMatch match = it.next();
-        bool ok = false;
-        const uint code = match.captured(2).toUInt(&ok, match.captured(1).isEmpty() ? 10 : 16);
-        decoded += text.mid(from, match.capturedStart() - from);
-        decoded += ok && code > 0 && code <= 0x10FFFF
-                       ? QString::fromUcs4(reinterpret_cast<const char32_t *>(&code), 1)
-                       : match.captured();
-        from = match.capturedEnd();
-    }
-    decoded += text.mid(from);
-    return decoded.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
-}
 
 QString SearchIndex::signature() const {
     QSqlQuery q = sql::run(
@@ -215,9 +182,9 @@ void SearchIndex::fill(const QString &schema, const Progress &progress) {
         const RowId question = q.value(0).toLongLong();
         rows.append({question, q.value(1).toLongLong(), chapter, *place, q.value(3).toLongLong(),
                      q.value(4).toLongLong(), q.value(5).toLongLong(),
-                     plainText(q.value(6).toString()) + QLatin1Char('\n') +
-                         plainText(q.value(7).toString()) + options.value(question) +
-                         QLatin1Char('\n') + plainText(q.value(8).toString())});
+                     html::visibleText(q.value(6).toString()) + QLatin1Char('\n') +
+                         html::visibleText(q.value(7).toString()) + options.value(question) +
+                         QLatin1Char('\n') + html::visibleText(q.value(8).toString())});
     }
     // The order of the chapter pages: chapters in tree order, their groups
     // by type and stored order, the questions of a group in stored order.

@@ -9,8 +9,8 @@
 namespace velkora {
 
 // The program's own full-text index of the bank: one row per question that
-// a chapter shows, holding the plain text of its case, stem, options and
-// explanation, with the question's place in tree order. It lives in the bank
+// a chapter shows, holding the text a learner reads on its page (case,
+// stem, options and explanation), with the question's place in tree order. It lives in the bank
 // (velkora_search_text, indexed by velkora_search: FTS5 with the trigram
 // tokenizer), so a backup takes it along; a bank that cannot be written gets
 // it in the connection's temporary schema for the session instead.
@@ -37,10 +37,6 @@ public:
     // The schema that holds the index tables, "main" or "temp"; only once
     // located or built.
     QString schema() const { return m_schema; }
-
-    // The text a learner reads in a stored field: tags dropped, the common
-    // entities decoded.
-    static QString plainText(const QString &markup);
 
 private:
     QString signature() const;

@@ -28,13 +28,6 @@ TEST(SearchQuery, SearchesOnlyTheBeginningOfAPastedPage) {
     EXPECT_EQ(SearchQuery(many.join(' ')).terms().size(), SearchQuery::maxTerms);
 }
 
-TEST(SearchIndex, PlainTextDropsMarkupAndDecodesEntities) {
-    EXPECT_EQ(SearchIndex::plainText("矽<b>肺</b>的<font color=red>诊断</font>"), "矽肺的诊断");
-    EXPECT_EQ(SearchIndex::plainText("甲<br>乙<P class=x>丙"), "甲\n乙\n丙");
-    EXPECT_EQ(SearchIndex::plainText("a&nbsp;b&nbspc &lt;5&gt; &amp;lt; &#30717;&#x80BA;"),
-              "a b c <5> &lt; 矽肺");
-}
-
 namespace {
 
 // Two chapters in tree order; the questions of the second are written first,
@@ -124,6 +117,18 @@ TEST_F(BankSearchTest, ShowsAtMostTheLimitWithTheTotal) {
     const SearchResult result = find("尘肺分期", 20);
     EXPECT_EQ(result.total, 30);
     EXPECT_EQ(result.hits.size(), 20);
+}
+
+TEST_F(BankSearchTest, FindsTheTextThePageShows) {
+    const RowId shock = bank.writer().addQuestion(bank.writer().addGroup(first, SingleA1),
+                                                  "收缩压<90mmHg，伴<b>休克</b>表现", "A",
+                                                  "体温&ge;38&deg;C&nbsp;以上", {"&lt;4&times;10"});
+    for (const QString text : {"90mmHg", "<90", "休克表现", "≥38°C", "<4×10", "伴休克"}) {
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_EQ(found(text), QList<RowId>({shock}));
+    }
+    EXPECT_EQ(found("&ge;"), QList<RowId>());
+    EXPECT_EQ(found("<b>"), QList<RowId>());
 }
 
 TEST_F(BankSearchTest, AnIndexFollowsTheBanksContent) {
