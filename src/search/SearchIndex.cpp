@@ -23,6 +23,49 @@ struct BuildCancelled {};
 // older indexes are built again.
 const QString indexFormat = QStringLiteral("3");
 
+// The bank's tables and columns that the index rows are made of: texts,
+// and what places a question in tree order. The learner's own columns
+// (favourites, wrong questions, exam classes) are not among them, so
+// marking them leaves the index current.
+struct SourceTable {
+    const char *name;
+    const char *columns;
+};
+constexpr SourceTable sourceTables[] = {
+    {"question", "id, readtextid, content, \"explain\""},
+    {"opinion", "id, questionid, content"},
+    {"readtext", "id, treeid, qtypeid, content"},
+    {"tree", "id, parentid, code"},
+};
+
+// The index's own tables.
+const QStringList indexTables = {QStringLiteral("velkora_search"),
+                                 QStringLiteral("velkora_search_text"),
+                                 QStringLiteral("velkora_search_state")};
+
+// A trigger that takes the index's mark away when its table changes.
+struct StalenessTrigger {
+    QString name;
+    QString definition; // after CREATE TRIGGER <schema>.<name>
+};
+
+QList<StalenessTrigger> stalenessTriggers() {
+    QList<StalenessTrigger> triggers;
+    for (const SourceTable &table : sourceTables) {
+        const QString name = QLatin1String(table.name);
+        const QString events[][2] = {{QStringLiteral("insert"), QStringLiteral("INSERT")},
+                                     {QStringLiteral("delete"), QStringLiteral("DELETE")},
+                                     {QStringLiteral("update"),
+                                      QStringLiteral("UPDATE OF ") + QLatin1String(table.columns)}};
+        for (const auto &[suffix, event] : events)
+            triggers.append({QStringLiteral("velkora_search_%1_%2").arg(name, suffix),
+                             QStringLiteral("AFTER %1 ON %2 BEGIN DELETE FROM "
+                                            "velkora_search_state; END")
+                                 .arg(event, name)});
+    }
+    return triggers;
+}
+
 constexpr qsizetype progressStep = 500;
 
 // One statement prepared once and run for many rows; throws StoreError.
@@ -97,42 +140,24 @@ QHash<RowId, QString> optionTexts(const QSqlDatabase &db) {
 
 } // namespace
 
-QString SearchIndex::signature() const {
-    QSqlQuery q = sql::run(
-        m_db,
-        QStringLiteral("SELECT (SELECT count(*) || ':' || ifnull(max(rowid), 0) || ':' || "
-                       "total(length(content)) || ':' || total(length(\"explain\")) || ':' || "
-                       "total(readtextid) FROM question), "
-                       "(SELECT count(*) || ':' || ifnull(max(rowid), 0) || ':' || "
-                       "total(length(content)) || ':' || total(questionid) FROM opinion), "
-                       "(SELECT count(*) || ':' || ifnull(max(rowid), 0) || ':' || "
-                       "total(length(content)) || ':' || total(treeid) || ':' || total(qtypeid) "
-                       "FROM readtext), "
-                       "(SELECT count(*) || ':' || ifnull(max(rowid), 0) || ':' || "
-                       "total(parentid) || ':' || total(code) FROM tree)"));
-    if (!q.next())
-        throw StoreError(q.lastQuery(), QStringLiteral("no row"));
-    return indexFormat + QLatin1Char('|') + q.value(0).toString() + QLatin1Char('|') +
-           q.value(1).toString() + QLatin1Char('|') + q.value(2).toString() + QLatin1Char('|') +
-           q.value(3).toString();
-}
-
 bool SearchIndex::holdsCurrentIndex(const QString &schema) const {
-    QSqlQuery tables =
-        sql::run(m_db, QStringLiteral("SELECT count(*) FROM %1.sqlite_master WHERE name IN "
-                                      "('velkora_search', 'velkora_search_text', "
-                                      "'velkora_search_state')")
-                           .arg(schema));
-    if (!tables.next() || tables.value(0).toInt() != 3)
+    QStringList names = indexTables;
+    for (const StalenessTrigger &trigger : stalenessTriggers())
+        names.append(trigger.name);
+    QSqlQuery present = sql::run(
+        m_db,
+        QStringLiteral("SELECT count(*) FROM %1.sqlite_master WHERE name IN (%2)")
+            .arg(schema, QStringList(names.size(), QStringLiteral("?")).join(QLatin1Char(','))),
+        QVariantList(names.cbegin(), names.cend()));
+    if (!present.next() || present.value(0).toLongLong() != names.size())
         return false;
     QSqlQuery state =
-        sql::run(m_db, QStringLiteral("SELECT signature FROM %1.velkora_search_state").arg(schema));
-    return state.next() && state.value(0).toString() == m_signature;
+        sql::run(m_db, QStringLiteral("SELECT format FROM %1.velkora_search_state").arg(schema));
+    return state.next() && state.value(0).toString() == indexFormat;
 }
 
 bool SearchIndex::locate() {
     m_schema.clear();
-    m_signature = signature();
     for (const QString schema : {QStringLiteral("main"), QStringLiteral("temp")}) {
         if (holdsCurrentIndex(schema)) {
             m_schema = schema;
@@ -143,8 +168,6 @@ bool SearchIndex::locate() {
 }
 
 SearchIndex::BuildResult SearchIndex::build(const Progress &progress) {
-    if (m_signature.isEmpty())
-        m_signature = signature();
     m_schema.clear();
     try {
         try {
@@ -193,9 +216,11 @@ void SearchIndex::fill(const QString &schema, const Progress &progress) {
                std::tie(b.chapterOrder, b.groupType, b.groupRow, b.questionRow);
     });
 
-    for (const char *table : {"velkora_search", "velkora_search_text", "velkora_search_state"})
-        sql::run(m_db,
-                 QStringLiteral("DROP TABLE IF EXISTS %1.%2").arg(schema, QLatin1String(table)));
+    const QList<StalenessTrigger> triggers = stalenessTriggers();
+    for (const StalenessTrigger &trigger : triggers)
+        sql::run(m_db, QStringLiteral("DROP TRIGGER IF EXISTS %1.%2").arg(schema, trigger.name));
+    for (const QString &table : indexTables)
+        sql::run(m_db, QStringLiteral("DROP TABLE IF EXISTS %1.%2").arg(schema, table));
     // The texts sit in a plain table that short terms are scanned in; the
     // trigram index refers to it rather than keeping a copy.
     sql::run(m_db, QStringLiteral("CREATE TABLE %1.velkora_search_text (rowid INTEGER PRIMARY KEY, "
@@ -206,7 +231,12 @@ void SearchIndex::fill(const QString &schema, const Progress &progress) {
                                   "tokenize = 'trigram')")
                        .arg(schema));
     sql::run(m_db,
-             QStringLiteral("CREATE TABLE %1.velkora_search_state (signature TEXT)").arg(schema));
+             QStringLiteral("CREATE TABLE %1.velkora_search_state (format TEXT)").arg(schema));
+    // In the temporary schema the triggers watch the bank's tables in the
+    // main one.
+    for (const StalenessTrigger &trigger : triggers)
+        sql::run(m_db, QStringLiteral("CREATE TRIGGER %1.%2 %3")
+                           .arg(schema, trigger.name, trigger.definition));
 
     RepeatedStatement addText(m_db, QStringLiteral("INSERT INTO %1.velkora_search_text (rowid, "
                                                    "body, question, grp, chapter) VALUES (?, ?, ?, "
@@ -228,7 +258,7 @@ void SearchIndex::fill(const QString &schema, const Progress &progress) {
         addToIndex.run({rowId, row.body});
     }
     sql::run(m_db, QStringLiteral("INSERT INTO %1.velkora_search_state VALUES (?)").arg(schema),
-             {m_signature});
+             {indexFormat});
     if (progress)
         progress(total, total);
 }

@@ -137,13 +137,36 @@ TEST_F(BankSearchTest, AnIndexFollowsTheBanksContent) {
     ASSERT_EQ(index.build({}), SearchIndex::BuildResult::Built);
     EXPECT_EQ(index.schema(), "main");
     EXPECT_TRUE(SearchIndex(bank.db()).locate()); // kept in the bank
+    // The learner's own marks change no text: the index stays current.
+    bank.exec("UPDATE question SET scbt='1', ct='1', ct1='1', lx='a1'");
+    bank.exec("UPDATE tree SET scbt='1', ct='1'");
+    EXPECT_TRUE(SearchIndex(bank.db()).locate());
     // New content, as another bank brought by a restore: built again.
     const RowId added =
         bank.writer().addQuestion(bank.writer().addGroup(first, SingleA1), "硅沉着病", "A");
     EXPECT_FALSE(SearchIndex(bank.db()).locate());
     EXPECT_EQ(found("硅沉着病"), QList<RowId>({added}));
-    // A corrected text of the same length or count is other content too.
-    bank.exec(QString("UPDATE question SET content='硅沉着病变' WHERE id=%1").arg(added));
+    // A text corrected without changing its length, in any field searched,
+    // is other content too.
+    for (const QString statement :
+         {"UPDATE opinion SET content=replace(content, '铅', '汞')",
+          "UPDATE question SET content=replace(content, '并发症', '合并症')",
+          "UPDATE question SET \"explain\"=replace(\"explain\", '胸膜斑', '胸膜板')",
+          "UPDATE readtext SET content=replace(content, '喷砂', '喷沙')"}) {
+        SCOPED_TRACE(statement.toStdString());
+        bank.exec(statement);
+        EXPECT_FALSE(SearchIndex(bank.db()).locate());
+        find("矽"); // built again
+    }
+    EXPECT_EQ(found("汞"), QList<RowId>({percent}));
+    EXPECT_EQ(found("铅"), QList<RowId>());
+    EXPECT_EQ(found("合并症"), QList<RowId>({silicosis}));
+    EXPECT_EQ(found("胸膜板"), QList<RowId>({asbestos}));
+    EXPECT_EQ(found("石英喷沙"), QList<RowId>({caseOne, caseTwo}));
+    // A table written anew by another tool no longer tells of its changes.
+    bank.exec("CREATE TABLE tree_copy AS SELECT * FROM tree");
+    bank.exec("DROP TABLE tree");
+    bank.exec("ALTER TABLE tree_copy RENAME TO tree");
     EXPECT_FALSE(SearchIndex(bank.db()).locate());
 }
 
