@@ -2,20 +2,7 @@
 
 #include "store/Sql.h"
 
-#include <algorithm>
-
 namespace velkora {
-
-namespace {
-
-bool hasAsciiLetter(const QString &text) {
-    return std::any_of(text.cbegin(), text.cend(), [](QChar c) {
-        return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
-               (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
-    });
-}
-
-} // namespace
 
 SearchResult BankSearch::find(const SearchQuery &query, int limit) const {
     SearchResult result;
@@ -29,12 +16,10 @@ SearchResult BankSearch::find(const SearchQuery &query, int limit) const {
                               .arg(m_schema));
         values.append(expression);
     }
-    // Terms too short for trigrams are looked for in the texts themselves.
-    // Letter case is ignored as the index ignores it, for Latin letters; the
-    // scan is quicker without folding where the term has none.
+    // Terms too short for trigrams are looked for in the texts themselves,
+    // which the index holds case folded as the terms are.
     for (const QString &term : query.scannedTerms()) {
-        conditions.append(hasAsciiLetter(term) ? QStringLiteral("instr(lower(body), lower(?)) > 0")
-                                               : QStringLiteral("instr(body, ?) > 0"));
+        conditions.append(QStringLiteral("instr(body, ?) > 0"));
         values.append(term);
     }
     const QString from = QStringLiteral("FROM %1.velkora_search_text WHERE %2")

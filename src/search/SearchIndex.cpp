@@ -1,6 +1,7 @@
 #include "search/SearchIndex.h"
 
 #include "search/HtmlText.h"
+#include "search/SearchQuery.h"
 #include "store/Sql.h"
 #include "store/StoreError.h"
 
@@ -205,9 +206,9 @@ void SearchIndex::fill(const QString &schema, const Progress &progress) {
         const RowId question = q.value(0).toLongLong();
         rows.append({question, q.value(1).toLongLong(), chapter, *place, q.value(3).toLongLong(),
                      q.value(4).toLongLong(), q.value(5).toLongLong(),
-                     html::visibleText(q.value(6).toString()) + QLatin1Char('\n') +
-                         html::visibleText(q.value(7).toString()) + options.value(question) +
-                         QLatin1Char('\n') + html::visibleText(q.value(8).toString())});
+                     foldedCase(html::visibleText(q.value(6).toString()) + QLatin1Char('\n') +
+                                html::visibleText(q.value(7).toString()) + options.value(question) +
+                                QLatin1Char('\n') + html::visibleText(q.value(8).toString()))});
     }
     // The order of the chapter pages: chapters in tree order, their groups
     // by type and stored order, the questions of a group in stored order.
@@ -222,13 +223,14 @@ void SearchIndex::fill(const QString &schema, const Progress &progress) {
     for (const QString &table : indexTables)
         sql::run(m_db, QStringLiteral("DROP TABLE IF EXISTS %1.%2").arg(schema, table));
     // The texts sit in a plain table that short terms are scanned in; the
-    // trigram index refers to it rather than keeping a copy.
+    // trigram index refers to it rather than keeping a copy. The texts are
+    // case folded already, so the tokenizer takes them as they are.
     sql::run(m_db, QStringLiteral("CREATE TABLE %1.velkora_search_text (rowid INTEGER PRIMARY KEY, "
                                   "body TEXT, question INTEGER, grp INTEGER, chapter INTEGER)")
                        .arg(schema));
     sql::run(m_db, QStringLiteral("CREATE VIRTUAL TABLE %1.velkora_search USING fts5(body, "
                                   "content = 'velkora_search_text', content_rowid = 'rowid', "
-                                  "tokenize = 'trigram')")
+                                  "tokenize = 'trigram case_sensitive 1')")
                        .arg(schema));
     sql::run(m_db,
              QStringLiteral("CREATE TABLE %1.velkora_search_state (format TEXT)").arg(schema));

@@ -10,11 +10,11 @@ namespace velkora {
 
 // The program's own full-text index of the bank: one row per question that
 // a chapter shows, holding the text a learner reads on its page (case,
-// stem, options and explanation), with the question's place in tree order.
-// It lives in the bank (velkora_search_text, indexed by velkora_search: FTS5
-// with the trigram tokenizer), so a backup takes it along; a bank that
-// cannot be written gets it in the connection's temporary schema for the
-// session instead.
+// stem, options and explanation, case folded), with the question's place in
+// tree order. It lives in the bank (velkora_search_text, indexed by
+// velkora_search: FTS5 with the trigram tokenizer), so a backup takes it
+// along; a bank that cannot be written gets it in the connection's
+// temporary schema for the session instead.
 //
 // Triggers of the index (velkora_search_*) on the tables it is made of take
 // its mark of being current (velkora_search_state) away at any change of

@@ -37,7 +37,7 @@ QStringList SearchQuery::indexedTerms() const {
     QStringList terms;
     for (const QString &term : m_terms)
         if (codePoints(term) >= 3)
-            terms.append(term);
+            terms.append(foldedCase(term));
     return terms;
 }
 
@@ -45,7 +45,7 @@ QStringList SearchQuery::scannedTerms() const {
     QStringList terms;
     for (const QString &term : m_terms)
         if (codePoints(term) < 3)
-            terms.append(term);
+            terms.append(foldedCase(term));
     return terms;
 }
 

@@ -131,6 +131,15 @@ TEST_F(BankSearchTest, FindsTheTextThePageShows) {
     EXPECT_EQ(found("<b>"), QList<RowId>());
 }
 
+TEST_F(BankSearchTest, ShortAndLongWordsIgnoreLetterCaseAlike) {
+    const RowId failure = bank.writer().addQuestion(bank.writer().addGroup(first, SingleA1),
+                                                    "Ⅱ型呼吸衰竭时PaCO2与ＤＮＡ", "A");
+    for (const QString text : {"ⅱ型", "ⅱ型呼", "ｄｎ", "ｄｎａ", "pa", "paco2"}) {
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_EQ(found(text), QList<RowId>({failure}));
+    }
+}
+
 TEST_F(BankSearchTest, AnIndexFollowsTheBanksContent) {
     SearchIndex index(bank.db());
     EXPECT_FALSE(index.locate());
