@@ -13,9 +13,10 @@ inline QString foldedCase(const QString &text) {
 }
 
 // What the learner typed into the search field, as terms that a question
-// must all contain. Terms are taken literally: quotes, FTS operators, `%`
-// and `_` are plain characters. Terms of three characters or more can use
-// the trigram index; shorter ones (矽肺, 铅) are found by a scan.
+// must all contain. Blanks and control characters (a pasted NUL, a tab)
+// separate terms; everything else is taken literally: quotes, FTS
+// operators, `%` and `_` are plain characters. Terms of three characters or
+// more can use the trigram index; shorter ones (矽肺, 铅) are found by a scan.
 class SearchQuery {
 public:
     // At most this many characters of the text are searched, and at most

@@ -107,6 +107,9 @@ TEST_F(BankSearchTest, HostileInputIsPlainText) {
         EXPECT_NO_THROW(find(text));
     }
     EXPECT_EQ(find(QString(10240, 'x')).total, 0);
+    // Control characters, such as a pasted NUL, part words like blanks.
+    EXPECT_EQ(found(QString("并发症") + QChar(0) + "矽\u0001肺" + QChar(0)),
+              QList<RowId>({silicosis}));
     EXPECT_EQ(bank.scalar("SELECT count(*) FROM question"), "6");
 }
 
