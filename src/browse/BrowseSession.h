@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QUrl>
+#include <functional>
 #include <optional>
 
 namespace velkora {
@@ -36,10 +37,12 @@ public:
     void setCurrentTreeId(const QString &id) { m_currentTreeId = id; }
     NumberingState &numbering() { return m_numbering; }
     // A search results page shows questions of many chapters; it is not
-    // graded, and a booklet of it holds the questions it lists.
+    // graded, and a booklet of it holds every question the search found,
+    // also those past the ones the page lists.
     struct SearchPage {
-        QString text;
-        QList<RowId> questions; // in the order listed
+        QString bookletTitle;
+        // Reads those questions in tree order; throws StoreError.
+        std::function<QList<RowId>()> questions;
     };
     bool showsSearchResults() const { return m_searchPage.has_value(); }
     const std::optional<SearchPage> &searchPage() const { return m_searchPage; }

@@ -700,7 +700,7 @@ void MainWindow::exitProgram() {
 
 QList<RowId> MainWindow::bookletQuestions() const {
     if (const auto &search = m_session.searchPage())
-        return search->questions;
+        return search->questions();
     if (m_session.viewMode() == ViewMode::ChapterPractice)
         return {};
     return viewQuestions(BankQueries(m_bank.database()), m_session.viewMode());
@@ -720,8 +720,7 @@ void MainWindow::exportBooklet() {
         inform(QStringLiteral("读取题库时出错，PDF没有导出。"), true);
         return;
     }
-    const QString title =
-        search ? QStringLiteral("搜索结果 ") + search->text : bookletTitle(m_session.viewMode());
+    const QString title = search ? search->bookletTitle : bookletTitle(m_session.viewMode());
     const QString outcome = m_booklet->exportBooklet(m_program.subjectName, title, questions);
     if (!outcome.isEmpty())
         inform(outcome, true);

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QSqlDatabase>
+#include <QVariantList>
 
 namespace velkora {
 
@@ -31,8 +32,18 @@ public:
 
     // Throws StoreError. An empty query finds nothing.
     SearchResult find(const SearchQuery &query, int limit = shownHits) const;
+    // Every question that `find` counts, in tree order. Throws StoreError.
+    QList<RowId> allQuestions(const SearchQuery &query) const;
 
 private:
+    // The index rows that hold every term of a non-empty query: what
+    // follows SELECT ..., and the values it binds.
+    struct Matching {
+        QString from;
+        QVariantList values;
+    };
+    Matching matching(const SearchQuery &query) const;
+
     QSqlDatabase m_db;
     QString m_schema;
 };

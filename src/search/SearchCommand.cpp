@@ -74,10 +74,13 @@ void SearchCommand::search() {
         NumberingState numbering;
         const QStringList fragments =
             composeSearchPage(BankQueries(db), query, result, numbering, m_window.pictureLocator());
-        QList<RowId> shown;
-        for (const SearchHit &hit : result.hits)
-            shown.append(hit.question);
-        m_window.showSearchPage(fragments, highlightScript(query), {query.text(), shown});
+        // A booklet holds every question found; they are read when one is
+        // made, so a search costs nothing for it.
+        const auto allQuestions = [&bank = m_bank, schema = m_index->schema(), query] {
+            return BankSearch(bank.database(), schema).allQuestions(query);
+        };
+        m_window.showSearchPage(fragments, highlightScript(query),
+                                {searchBookletTitle(query, result), allQuestions});
     } catch (const StoreError &error) {
         qCWarning(lcSearch) << "search failed:" << error.message();
         tell(QStringLiteral("搜索没有完成：题库读取出错。请重新启动 Velkora 后再试。"));

@@ -1,11 +1,12 @@
 #include "search/SearchIndex.h"
 
+#include "search/HtmlText.h"
+#include "search/SearchQuery.h"
 #include "store/Sql.h"
 #include "store/StoreError.h"
 
 #include <QHash>
 #include <QLoggingCategory>
-#include <QRegularExpression>
 #include <QSqlError>
 #include <algorithm>
 #include <tuple>
@@ -21,7 +22,50 @@ struct BuildCancelled {};
 
 // Bumped whenever the layout or the text of the index rows changes, so that
 // older indexes are built again.
-const QString indexFormat = QStringLiteral("2");
+const QString indexFormat = QStringLiteral("3");
+
+// The bank's tables and columns that the index rows are made of: texts,
+// and what places a question in tree order. The learner's own columns
+// (favourites, wrong questions, exam classes) are not among them, so
+// marking them leaves the index current.
+struct SourceTable {
+    const char *name;
+    const char *columns;
+};
+constexpr SourceTable sourceTables[] = {
+    {"question", "id, readtextid, content, \"explain\""},
+    {"opinion", "id, questionid, content"},
+    {"readtext", "id, treeid, qtypeid, content"},
+    {"tree", "id, parentid, code"},
+};
+
+// The index's own tables.
+const QStringList indexTables = {QStringLiteral("velkora_search"),
+                                 QStringLiteral("velkora_search_text"),
+                                 QStringLiteral("velkora_search_state")};
+
+// A trigger that takes the index's mark away when its table changes.
+struct StalenessTrigger {
+    QString name;
+    QString definition; // after CREATE TRIGGER <schema>.<name>
+};
+
+QList<StalenessTrigger> stalenessTriggers() {
+    QList<StalenessTrigger> triggers;
+    for (const SourceTable &table : sourceTables) {
+        const QString name = QLatin1String(table.name);
+        const QString events[][2] = {{QStringLiteral("insert"), QStringLiteral("INSERT")},
+                                     {QStringLiteral("delete"), QStringLiteral("DELETE")},
+                                     {QStringLiteral("update"),
+                                      QStringLiteral("UPDATE OF ") + QLatin1String(table.columns)}};
+        for (const auto &[suffix, event] : events)
+            triggers.append({QStringLiteral("velkora_search_%1_%2").arg(name, suffix),
+                             QStringLiteral("AFTER %1 ON %2 BEGIN DELETE FROM "
+                                            "velkora_search_state; END")
+                                 .arg(event, name)});
+    }
+    return triggers;
+}
 
 constexpr qsizetype progressStep = 500;
 
@@ -90,82 +134,31 @@ QHash<RowId, QString> optionTexts(const QSqlDatabase &db) {
         db, QStringLiteral("SELECT questionid, content FROM opinion ORDER BY questionid, rowid"));
     while (q.next()) {
         QString &text = texts[q.value(0).toLongLong()];
-        text += QLatin1Char('\n') + SearchIndex::plainText(q.value(1).toString());
+        text += QLatin1Char('\n') + html::visibleText(q.value(1).toString());
     }
     return texts;
 }
 
 } // namespace
 
-QString SearchIndex::plainText(const QString &markup) {
-    // Tags that break a line part words; others (b, font, sub) sit inside them.
-    static const QRegularExpression breakingTags(
-        QStringLiteral("<(?:br|p|div|tr|td|th|li|hr|table)\\b[^>]*>"),
-        QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
-    static const QRegularExpression numericEntity(QStringLiteral("&#(x?)([0-9a-fA-F]+);"));
-    if (!markup.contains(QLatin1Char('<')) && !markup.contains(QLatin1Char('&')))
-        return markup;
-    QString text = markup;
-    text.replace(breakingTags, QStringLiteral("\n")).remove(tags);
-    // Stored texts write "&nbsp" with and without the semicolon.
-    text.replace(QStringLiteral("&nbsp;"), QStringLiteral(" "))
-        .replace(QStringLiteral("&nbsp"), QStringLiteral(" "))
-        .replace(QStringLiteral("&lt;"), QStringLiteral("<"))
-        .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
-        .replace(QStringLiteral("&quot;"), QStringLiteral("\""));
-    QString decoded;
-    qsizetype from = 0;
-    for (auto it = numericEntity.globalMatch(text); it.hasNext();) {
-        const QRegularExpressionMatch match = it.next();
-        bool ok = false;
-        const uint code = match.captured(2).toUInt(&ok, match.captured(1).isEmpty() ? 10 : 16);
-        decoded += text.mid(from, match.capturedStart() - from);
-        decoded += ok && code > 0 && code <= 0x10FFFF
-                       ? QString::fromUcs4(reinterpret_cast<const char32_t *>(&code), 1)
-                       : match.captured();
-        from = match.capturedEnd();
-    }
-    decoded += text.mid(from);
-    return decoded.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
-}
-
-QString SearchIndex::signature() const {
-    QSqlQuery q = sql::run(
-        m_db,
-        QStringLiteral("SELECT (SELECT count(*) || ':' || ifnull(max(rowid), 0) || ':' || "
-                       "total(length(content)) || ':' || total(length(\"explain\")) || ':' || "
-                       "total(readtextid) FROM question), "
-                       "(SELECT count(*) || ':' || ifnull(max(rowid), 0) || ':' || "
-                       "total(length(content)) || ':' || total(questionid) FROM opinion), "
-                       "(SELECT count(*) || ':' || ifnull(max(rowid), 0) || ':' || "
-                       "total(length(content)) || ':' || total(treeid) || ':' || total(qtypeid) "
-                       "FROM readtext), "
-                       "(SELECT count(*) || ':' || ifnull(max(rowid), 0) || ':' || "
-                       "total(parentid) || ':' || total(code) FROM tree)"));
-    if (!q.next())
-        throw StoreError(q.lastQuery(), QStringLiteral("no row"));
-    return indexFormat + QLatin1Char('|') + q.value(0).toString() + QLatin1Char('|') +
-           q.value(1).toString() + QLatin1Char('|') + q.value(2).toString() + QLatin1Char('|') +
-           q.value(3).toString();
-}
-
 bool SearchIndex::holdsCurrentIndex(const QString &schema) const {
-    QSqlQuery tables =
-        sql::run(m_db, QStringLiteral("SELECT count(*) FROM %1.sqlite_master WHERE name IN "
-                                      "('velkora_search', 'velkora_search_text', "
-                                      "'velkora_search_state')")
-                           .arg(schema));
-    if (!tables.next() || tables.value(0).toInt() != 3)
+    QStringList names = indexTables;
+    for (const StalenessTrigger &trigger : stalenessTriggers())
+        names.append(trigger.name);
+    QSqlQuery present = sql::run(
+        m_db,
+        QStringLiteral("SELECT count(*) FROM %1.sqlite_master WHERE name IN (%2)")
+            .arg(schema, QStringList(names.size(), QStringLiteral("?")).join(QLatin1Char(','))),
+        QVariantList(names.cbegin(), names.cend()));
+    if (!present.next() || present.value(0).toLongLong() != names.size())
         return false;
     QSqlQuery state =
-        sql::run(m_db, QStringLiteral("SELECT signature FROM %1.velkora_search_state").arg(schema));
-    return state.next() && state.value(0).toString() == m_signature;
+        sql::run(m_db, QStringLiteral("SELECT format FROM %1.velkora_search_state").arg(schema));
+    return state.next() && state.value(0).toString() == indexFormat;
 }
 
 bool SearchIndex::locate() {
     m_schema.clear();
-    m_signature = signature();
     for (const QString schema : {QStringLiteral("main"), QStringLiteral("temp")}) {
         if (holdsCurrentIndex(schema)) {
             m_schema = schema;
@@ -176,8 +169,6 @@ bool SearchIndex::locate() {
 }
 
 SearchIndex::BuildResult SearchIndex::build(const Progress &progress) {
-    if (m_signature.isEmpty())
-        m_signature = signature();
     m_schema.clear();
     try {
         try {
@@ -215,9 +206,9 @@ void SearchIndex::fill(const QString &schema, const Progress &progress) {
         const RowId question = q.value(0).toLongLong();
         rows.append({question, q.value(1).toLongLong(), chapter, *place, q.value(3).toLongLong(),
                      q.value(4).toLongLong(), q.value(5).toLongLong(),
-                     plainText(q.value(6).toString()) + QLatin1Char('\n') +
-                         plainText(q.value(7).toString()) + options.value(question) +
-                         QLatin1Char('\n') + plainText(q.value(8).toString())});
+                     foldedCase(html::visibleText(q.value(6).toString()) + QLatin1Char('\n') +
+                                html::visibleText(q.value(7).toString()) + options.value(question) +
+                                QLatin1Char('\n') + html::visibleText(q.value(8).toString()))});
     }
     // The order of the chapter pages: chapters in tree order, their groups
     // by type and stored order, the questions of a group in stored order.
@@ -226,20 +217,28 @@ void SearchIndex::fill(const QString &schema, const Progress &progress) {
                std::tie(b.chapterOrder, b.groupType, b.groupRow, b.questionRow);
     });
 
-    for (const char *table : {"velkora_search", "velkora_search_text", "velkora_search_state"})
-        sql::run(m_db,
-                 QStringLiteral("DROP TABLE IF EXISTS %1.%2").arg(schema, QLatin1String(table)));
+    const QList<StalenessTrigger> triggers = stalenessTriggers();
+    for (const StalenessTrigger &trigger : triggers)
+        sql::run(m_db, QStringLiteral("DROP TRIGGER IF EXISTS %1.%2").arg(schema, trigger.name));
+    for (const QString &table : indexTables)
+        sql::run(m_db, QStringLiteral("DROP TABLE IF EXISTS %1.%2").arg(schema, table));
     // The texts sit in a plain table that short terms are scanned in; the
-    // trigram index refers to it rather than keeping a copy.
+    // trigram index refers to it rather than keeping a copy. The texts are
+    // case folded already, so the tokenizer takes them as they are.
     sql::run(m_db, QStringLiteral("CREATE TABLE %1.velkora_search_text (rowid INTEGER PRIMARY KEY, "
                                   "body TEXT, question INTEGER, grp INTEGER, chapter INTEGER)")
                        .arg(schema));
     sql::run(m_db, QStringLiteral("CREATE VIRTUAL TABLE %1.velkora_search USING fts5(body, "
                                   "content = 'velkora_search_text', content_rowid = 'rowid', "
-                                  "tokenize = 'trigram')")
+                                  "tokenize = 'trigram case_sensitive 1')")
                        .arg(schema));
     sql::run(m_db,
-             QStringLiteral("CREATE TABLE %1.velkora_search_state (signature TEXT)").arg(schema));
+             QStringLiteral("CREATE TABLE %1.velkora_search_state (format TEXT)").arg(schema));
+    // In the temporary schema the triggers watch the bank's tables in the
+    // main one.
+    for (const StalenessTrigger &trigger : triggers)
+        sql::run(m_db, QStringLiteral("CREATE TRIGGER %1.%2 %3")
+                           .arg(schema, trigger.name, trigger.definition));
 
     RepeatedStatement addText(m_db, QStringLiteral("INSERT INTO %1.velkora_search_text (rowid, "
                                                    "body, question, grp, chapter) VALUES (?, ?, ?, "
@@ -261,7 +260,7 @@ void SearchIndex::fill(const QString &schema, const Progress &progress) {
         addToIndex.run({rowId, row.body});
     }
     sql::run(m_db, QStringLiteral("INSERT INTO %1.velkora_search_state VALUES (?)").arg(schema),
-             {m_signature});
+             {indexFormat});
     if (progress)
         progress(total, total);
 }

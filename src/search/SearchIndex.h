@@ -9,21 +9,25 @@
 namespace velkora {
 
 // The program's own full-text index of the bank: one row per question that
-// a chapter shows, holding the plain text of its case, stem, options and
-// explanation, with the question's place in tree order. It lives in the bank
-// (velkora_search_text, indexed by velkora_search: FTS5 with the trigram
-// tokenizer), so a backup takes it along; a bank that cannot be written gets
-// it in the connection's temporary schema for the session instead.
+// a chapter shows, holding the text a learner reads on its page (case,
+// stem, options and explanation, case folded), with the question's place in
+// tree order. It lives in the bank (velkora_search_text, indexed by
+// velkora_search: FTS5 with the trigram tokenizer), so a backup takes it
+// along; a bank that cannot be written gets it in the connection's
+// temporary schema for the session instead.
 //
-// The index records a signature of the bank's content (row counts, largest
-// row ids, text lengths). A bank brought by a restore or an update has
-// another signature, and the index is built anew on its first search.
+// Triggers of the index (velkora_search_*) on the tables it is made of take
+// its mark of being current (velkora_search_state) away at any change of
+// their texts or places, whoever makes it. An index is current only with
+// its mark, its tables and all its triggers present: a bank brought by a
+// restore or an update that changed its content, or that was written
+// without the triggers, has the index built anew on its first search.
 class SearchIndex {
 public:
     explicit SearchIndex(QSqlDatabase db) : m_db(std::move(db)) {}
 
-    // Looks for an index that matches the bank as it is now; true when one
-    // was found. One pass over the bank's text columns. Throws StoreError.
+    // Looks for an index that is current; true when one was found. Throws
+    // StoreError.
     bool locate();
     bool isLocated() const { return !m_schema.isEmpty(); }
 
@@ -38,17 +42,11 @@ public:
     // located or built.
     QString schema() const { return m_schema; }
 
-    // The text a learner reads in a stored field: tags dropped, the common
-    // entities decoded.
-    static QString plainText(const QString &markup);
-
 private:
-    QString signature() const;
     bool holdsCurrentIndex(const QString &schema) const;
     void fill(const QString &schema, const Progress &progress);
 
     QSqlDatabase m_db;
-    QString m_signature;
     QString m_schema; // "main" or "temp" once located or built
 };
 

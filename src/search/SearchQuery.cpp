@@ -22,9 +22,9 @@ QString leadingCharacters(const QString &text, int count) {
 } // namespace
 
 SearchQuery::SearchQuery(const QString &text) {
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    static const QRegularExpression separators(QStringLiteral("[\\s\\p{Cc}]+"));
     const QString searched = leadingCharacters(text, maxCharacters);
-    for (const QString &term : searched.split(blanks, Qt::SkipEmptyParts)) {
+    for (const QString &term : searched.split(separators, Qt::SkipEmptyParts)) {
         if (m_terms.contains(term, Qt::CaseInsensitive))
             continue;
         m_terms.append(term);
@@ -37,7 +37,7 @@ QStringList SearchQuery::indexedTerms() const {
     QStringList terms;
     for (const QString &term : m_terms)
         if (codePoints(term) >= 3)
-            terms.append(term);
+            terms.append(foldedCase(term));
     return terms;
 }
 
@@ -45,7 +45,7 @@ QStringList SearchQuery::scannedTerms() const {
     QStringList terms;
     for (const QString &term : m_terms)
         if (codePoints(term) < 3)
-            terms.append(term);
+            terms.append(foldedCase(term));
     return terms;
 }
 

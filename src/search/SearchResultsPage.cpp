@@ -89,6 +89,11 @@ QStringList composeSearchPage(const BankQueries &queries, const SearchQuery &que
     return fragments;
 }
 
+QString searchBookletTitle(const SearchQuery &query, const SearchResult &result) {
+    return QStringLiteral("搜索结果 %1（共 %2 题）")
+        .arg(query.text(), QString::number(result.total));
+}
+
 QString highlightScript(const SearchQuery &query) {
     const QString terms = QString::fromUtf8(
         QJsonDocument(QJsonArray::fromStringList(query.terms())).toJson(QJsonDocument::Compact));

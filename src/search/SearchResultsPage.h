@@ -16,6 +16,10 @@ QStringList composeSearchPage(const BankQueries &queries, const SearchQuery &que
                               const SearchResult &result, NumberingState &numbering,
                               const PictureLocator &pictures = {});
 
+// What a booklet of a search is called: the words searched and the number
+// of questions found, every one of which it holds.
+QString searchBookletTitle(const SearchQuery &query, const SearchResult &result);
+
 // A script that marks every occurrence of the query's terms in the page's
 // text, ignoring letter case; markup of the bank's own is left whole.
 QString highlightScript(const SearchQuery &query);

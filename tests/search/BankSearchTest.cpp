@@ -28,13 +28,6 @@ TEST(SearchQuery, SearchesOnlyTheBeginningOfAPastedPage) {
     EXPECT_EQ(SearchQuery(many.join(' ')).terms().size(), SearchQuery::maxTerms);
 }
 
-TEST(SearchIndex, PlainTextDropsMarkupAndDecodesEntities) {
-    EXPECT_EQ(SearchIndex::plainText("矽<b>肺</b>的<font color=red>诊断</font>"), "矽肺的诊断");
-    EXPECT_EQ(SearchIndex::plainText("甲<br>乙<P class=x>丙"), "甲\n乙\n丙");
-    EXPECT_EQ(SearchIndex::plainText("a&nbsp;b&nbspc &lt;5&gt; &amp;lt; &#30717;&#x80BA;"),
-              "a b c <5> &lt; 矽肺");
-}
-
 namespace {
 
 // Two chapters in tree order; the questions of the second are written first,
@@ -114,6 +107,9 @@ TEST_F(BankSearchTest, HostileInputIsPlainText) {
         EXPECT_NO_THROW(find(text));
     }
     EXPECT_EQ(find(QString(10240, 'x')).total, 0);
+    // Control characters, such as a pasted NUL, part words like blanks.
+    EXPECT_EQ(found(QString("并发症") + QChar(0) + "矽\u0001肺" + QChar(0)),
+              QList<RowId>({silicosis}));
     EXPECT_EQ(bank.scalar("SELECT count(*) FROM question"), "6");
 }
 
@@ -126,19 +122,63 @@ TEST_F(BankSearchTest, ShowsAtMostTheLimitWithTheTotal) {
     EXPECT_EQ(result.hits.size(), 20);
 }
 
+TEST_F(BankSearchTest, FindsTheTextThePageShows) {
+    const RowId shock = bank.writer().addQuestion(bank.writer().addGroup(first, SingleA1),
+                                                  "收缩压<90mmHg，伴<b>休克</b>表现", "A",
+                                                  "体温&ge;38&deg;C&nbsp;以上", {"&lt;4&times;10"});
+    for (const QString text : {"90mmHg", "<90", "休克表现", "≥38°C", "<4×10", "伴休克"}) {
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_EQ(found(text), QList<RowId>({shock}));
+    }
+    EXPECT_EQ(found("&ge;"), QList<RowId>());
+    EXPECT_EQ(found("<b>"), QList<RowId>());
+}
+
+TEST_F(BankSearchTest, ShortAndLongWordsIgnoreLetterCaseAlike) {
+    const RowId failure = bank.writer().addQuestion(bank.writer().addGroup(first, SingleA1),
+                                                    "Ⅱ型呼吸衰竭时PaCO2与ＤＮＡ", "A");
+    for (const QString text : {"ⅱ型", "ⅱ型呼", "ｄｎ", "ｄｎａ", "pa", "paco2"}) {
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_EQ(found(text), QList<RowId>({failure}));
+    }
+}
+
 TEST_F(BankSearchTest, AnIndexFollowsTheBanksContent) {
     SearchIndex index(bank.db());
     EXPECT_FALSE(index.locate());
     ASSERT_EQ(index.build({}), SearchIndex::BuildResult::Built);
     EXPECT_EQ(index.schema(), "main");
     EXPECT_TRUE(SearchIndex(bank.db()).locate()); // kept in the bank
+    // The learner's own marks change no text: the index stays current.
+    bank.exec("UPDATE question SET scbt='1', ct='1', ct1='1', lx='a1'");
+    bank.exec("UPDATE tree SET scbt='1', ct='1'");
+    EXPECT_TRUE(SearchIndex(bank.db()).locate());
     // New content, as another bank brought by a restore: built again.
     const RowId added =
         bank.writer().addQuestion(bank.writer().addGroup(first, SingleA1), "硅沉着病", "A");
     EXPECT_FALSE(SearchIndex(bank.db()).locate());
     EXPECT_EQ(found("硅沉着病"), QList<RowId>({added}));
-    // A corrected text of the same length or count is other content too.
-    bank.exec(QString("UPDATE question SET content='硅沉着病变' WHERE id=%1").arg(added));
+    // A text corrected without changing its length, in any field searched,
+    // is other content too.
+    for (const QString statement :
+         {"UPDATE opinion SET content=replace(content, '铅', '汞')",
+          "UPDATE question SET content=replace(content, '并发症', '合并症')",
+          "UPDATE question SET \"explain\"=replace(\"explain\", '胸膜斑', '胸膜板')",
+          "UPDATE readtext SET content=replace(content, '喷砂', '喷沙')"}) {
+        SCOPED_TRACE(statement.toStdString());
+        bank.exec(statement);
+        EXPECT_FALSE(SearchIndex(bank.db()).locate());
+        find("矽"); // built again
+    }
+    EXPECT_EQ(found("汞"), QList<RowId>({percent}));
+    EXPECT_EQ(found("铅"), QList<RowId>());
+    EXPECT_EQ(found("合并症"), QList<RowId>({silicosis}));
+    EXPECT_EQ(found("胸膜板"), QList<RowId>({asbestos}));
+    EXPECT_EQ(found("石英喷沙"), QList<RowId>({caseOne, caseTwo}));
+    // A table written anew by another tool no longer tells of its changes.
+    bank.exec("CREATE TABLE tree_copy AS SELECT * FROM tree");
+    bank.exec("DROP TABLE tree");
+    bank.exec("ALTER TABLE tree_copy RENAME TO tree");
     EXPECT_FALSE(SearchIndex(bank.db()).locate());
 }
 

@@ -1,5 +1,6 @@
 #include "search/SearchCommand.h"
 #include "booklet/BookletExport.h"
+#include "search/BankSearch.h"
 #include "support/MainWindowFixture.h"
 
 #include <QAccessible>
@@ -125,7 +126,7 @@ TEST_F(SearchCommandTest, ABookletOfTheResultsHoldsTheQuestionsFound) {
     searchFor("并发症");
     trigger("ExportBooklet");
     ASSERT_EQ(messages.shown.value(0), "PDF已导出：" + out.filePath("search.pdf"));
-    EXPECT_TRUE(QFileInfo(offered).fileName().startsWith("搜索结果 并发症-"));
+    EXPECT_TRUE(QFileInfo(offered).fileName().startsWith("搜索结果 并发症（共 1 题）-"));
     QProcess text;
     text.start(VELKORA_PDFTOTEXT, {out.filePath("search.pdf"), "-"});
     ASSERT_TRUE(text.waitForFinished(60000));
@@ -134,4 +135,24 @@ TEST_F(SearchCommandTest, ABookletOfTheResultsHoldsTheQuestionsFound) {
     EXPECT_TRUE(printed.contains("共 1 题"));
     EXPECT_FALSE(printed.contains("噪声性耳聋"));
     EXPECT_TRUE(bodyText().contains("共找到 1 道试题")); // the results stay
+}
+
+TEST_F(SearchCommandTest, ABookletOfTheResultsHoldsEveryQuestionFoundNotOnlyThoseShown) {
+    const RowId group =
+        bank.writer().addGroup(bank.scalar("SELECT max(id) FROM tree").toLongLong(), SingleA1);
+    QList<RowId> matching{hit};
+    for (int i = 0; i < BankSearch::shownHits + 50; ++i)
+        matching << bank.writer().addQuestion(group, QString("矽肺分期第%1题").arg(i), "A");
+    searchFor("矽肺");
+    EXPECT_TRUE(bodyText().contains("共找到 251 道试题，显示前 200 道。"));
+    EXPECT_EQ(window->bookletQuestions(), matching);
+    QString offered;
+    window->booklet().setPlacementChooser([] { return AnswerPlacement::AtEnd; });
+    window->booklet().setFileChooser([&](const QString &preset) {
+        offered = preset;
+        return QString(); // cancelled: nothing is printed
+    });
+    trigger("ExportBooklet");
+    EXPECT_TRUE(QFileInfo(offered).fileName().startsWith("搜索结果 矽肺（共 251 题）-"))
+        << offered.toStdString();
 }
