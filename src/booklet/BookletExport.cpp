@@ -37,23 +37,16 @@ BookletExport::BookletExport(const ProgramFolder &folder, BankConnection &bank, 
     };
 }
 
-void BookletExport::beforeWindow() const {
-    if (m_beforeWindow)
-        m_beforeWindow();
-}
-
 QString BookletExport::exportBooklet(const QString &subject, const QString &title,
                                      const QList<RowId> &questionIds) {
     if (questionIds.isEmpty())
         return QStringLiteral("没有可导出的试题。");
-    beforeWindow();
     const std::optional<AnswerPlacement> placement = m_choosePlacement();
     if (!placement)
         return {};
     const QString folder = m_lastFolder.isEmpty()
                                ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                                : m_lastFolder;
-    beforeWindow();
     const QString chosen =
         m_chooseFile(QDir(folder).filePath(suggestedBookletName(title, QDate::currentDate())));
     if (chosen.isEmpty())
@@ -65,7 +58,6 @@ QString BookletExport::exportBooklet(const QString &subject, const QString &titl
 
 QString BookletExport::write(const BookletRequest &request, const QString &subject,
                              const QString &path) {
-    beforeWindow();
     QProgressDialog progress(QStringLiteral("正在整理试题…"), QStringLiteral("取 消"), 0,
                              StageCount, m_window);
     progress.setObjectName(QStringLiteral("BookletProgress"));

@@ -28,8 +28,6 @@ public:
 
     void setPlacementChooser(PlacementChooser chooser) { m_choosePlacement = std::move(chooser); }
     void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
-    // Runs before each window the export puts in front of the main window.
-    void setBeforeWindow(std::function<void()> hook) { m_beforeWindow = std::move(hook); }
 
     // Exports the questions under `title`; returns what to tell the learner,
     // empty when the learner cancelled.
@@ -42,14 +40,12 @@ signals:
 
 private:
     QString write(const BookletRequest &request, const QString &subject, const QString &path);
-    void beforeWindow() const;
 
     const ProgramFolder &m_folder;
     BankConnection &m_bank;
     QWidget *m_window;
     PlacementChooser m_choosePlacement;
     FileChooser m_chooseFile;
-    std::function<void()> m_beforeWindow;
     QString m_lastFolder;
 };
 

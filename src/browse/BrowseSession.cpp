@@ -32,16 +32,11 @@ std::optional<RowId> BrowseSession::commandQuestion(const QUrl &url, const QStri
 BrowseSession::NavigationVerdict BrowseSession::handleNavigation(const QUrl &url) {
     if (!m_interceptArmed)
         return {};
-    m_keepPage = true;
     return {false, commandQuestion(url, QStringLiteral("ctfk")),
             commandQuestion(url, QStringLiteral("scbt"))};
 }
 
 BrowseSession::Activation BrowseSession::activate(int gradingButtonLeft) {
-    if (m_keepPage) {
-        m_keepPage = false;
-        return Activation::KeepPage;
-    }
     if (gradingButtonLeft != m_layoutMark)
         return Activation::LayoutChanged;
     return Activation::ShowFirstChapter;

@@ -57,19 +57,20 @@ public:
         std::optional<RowId> favouriteQuestion; // 收藏本题 of this question
     };
     // Before a navigation of the page: while a page is built everything
-    // passes; afterwards everything is cancelled, the next activation keeps
-    // the page, and the two in-page commands are recognised by their host
-    // ("http://scbt123/", "http://ctfk123/").
+    // passes; afterwards everything is cancelled and the two in-page
+    // commands are recognised by their host ("http://scbt123/",
+    // "http://ctfk123/").
     NavigationVerdict handleNavigation(const QUrl &url);
     static std::optional<RowId> commandQuestion(const QUrl &url, const QString &command);
 
     // --- activation ---
-    bool keepPage() const { return m_keepPage; }
-    void setKeepPage(bool keep) { m_keepPage = keep; }
-    enum class Activation { KeepPage, LayoutChanged, ShowFirstChapter };
-    // The activation rule: a kept page is kept once; a window whose page
-    // toolbar moved since the last show (`gradingButtonLeft` is not the
-    // layout mark) stays as it is; otherwise the first chapter is shown.
+    // Start-up and every change of view activate the window. (Coming back to
+    // it from a window or message box over it is no activation: the page
+    // the learner works on stays.)
+    enum class Activation { LayoutChanged, ShowFirstChapter };
+    // The activation rule: a window whose page toolbar moved since the last
+    // show (`gradingButtonLeft` is not the layout mark) stays as it is;
+    // otherwise the first chapter is shown.
     Activation activate(int gradingButtonLeft);
     int layoutMark() const { return m_layoutMark; }
     void setLayoutMark(int left) { m_layoutMark = left; }
@@ -93,7 +94,6 @@ private:
     NumberingState m_numbering;
     std::optional<SearchPage> m_searchPage;
     bool m_interceptArmed = false;
-    bool m_keepPage = false;
     int m_layoutMark = 0;
     int m_zoomLevel = 0;
     bool m_fullScreenMark = false;

@@ -79,14 +79,11 @@ MainWindow::MainWindow(const ProgramFolder &folder, BankConnection &bank, Progra
     m_grading = new GradingCommands(*this, m_bank, m_messages, m_folder, this);
     connect(m_grading, &GradingCommands::answerButtonsReset, this, &MainWindow::resetAnswerButtons);
     m_booklet = new BookletExport(m_folder, m_bank, this);
-    // Its dialogs stand in front of the window; the page stays behind them.
-    m_booklet->setBeforeWindow([this] { m_session.setKeepPage(true); });
     createCommands();
 
     // A 1024 x 768 frame centred on the screen the window is on.
     const QRect area = availableArea(this);
     move(area.x() + area.width() / 2 - 512, area.y() + area.height() / 2 - 384);
-    m_session.setKeepPage(false);
     m_session.setInterceptArmed(false);
     m_bankOpened = m_bank.isOpen() || m_bank.open();
     if (m_bankOpened)
@@ -257,7 +254,7 @@ void MainWindow::setCommand(const char *actionName, std::function<void()> comman
 }
 
 void MainWindow::notYetAvailable() {
-    inform(QStringLiteral("该功能尚未开放，敬请期待。"), true);
+    inform(QStringLiteral("该功能尚未开放，敬请期待。"));
 }
 
 void MainWindow::readBankHeader() {
@@ -291,7 +288,6 @@ void MainWindow::reloadBank() {
     m_session.setViewMode(ViewMode::ChapterPractice);
     setViewCaption(ViewMode::ChapterPractice);
     m_session.setCurrentTreeId({});
-    m_session.setKeepPage(false);
     emit bankReloaded();
     refreshTree();
     activate();
@@ -346,13 +342,11 @@ QTreeWidgetItem *MainWindow::nodeAt(int position) const {
 
 void MainWindow::activate() {
     switch (m_session.activate(m_pageToolbar->gradingButton()->x())) {
-    case BrowseSession::Activation::KeepPage:
     case BrowseSession::Activation::LayoutChanged:
         return;
     case BrowseSession::Activation::ShowFirstChapter:
         break;
     }
-    m_inActivation = true;
     m_tree->expandAll();
     if (QTreeWidgetItem *first = nodeAt(firstChapterPosition)) {
         m_tree->setCurrentItem(first);
@@ -361,14 +355,6 @@ void MainWindow::activate() {
         qCInfo(lcMain) << "the tree has no node at position" << firstChapterPosition;
     }
     m_session.zoomLevel() = startZoomLevel;
-    m_inActivation = false;
-    m_session.setKeepPage(false);
-}
-
-void MainWindow::activatedAgain() {
-    if (std::exchange(m_skipNextActivation, false))
-        return;
-    activate();
 }
 
 void MainWindow::showSelectedNode() {
@@ -378,7 +364,7 @@ void MainWindow::showSelectedNode() {
     const BrowseSession::NodeKind kind =
         BrowseSession::kindOfNode(node->data(0, levelRole).toInt(), node->childCount() > 0);
     if (kind == BrowseSession::NodeKind::SectionWithoutChapters) {
-        inform(QStringLiteral("本章节无试题!"), true);
+        inform(QStringLiteral("本章节无试题!"));
         return;
     }
     resetAnswerButtons();
@@ -519,7 +505,6 @@ void MainWindow::resetAnswerButtons() {
 }
 
 void MainWindow::prepareViewEntry() {
-    m_session.setKeepPage(false);
     resetAnswerButtons();
     // Undo a full-screen display, so that the activation finds the page
     // toolbar at its mark and builds the first page.
@@ -541,7 +526,6 @@ void MainWindow::returnToChapterPractice() {
 }
 
 void MainWindow::openFavourites() {
-    m_session.setKeepPage(false);
     bool any = false;
     try {
         any = BankQueries(m_bank.database()).anyQuestionFlagged(ViewMode::Favourites);
@@ -549,7 +533,7 @@ void MainWindow::openFavourites() {
         qCWarning(lcMain) << "favourites not read:" << error.message();
     }
     if (!any) {
-        inform(QStringLiteral("您没有收藏试题！"), true);
+        inform(QStringLiteral("您没有收藏试题！"));
         return;
     }
     enterView(ViewMode::Favourites);
@@ -605,10 +589,9 @@ void MainWindow::hideAllAnswers() {
 
 void MainWindow::printPage() {
     if (m_pageView->url().isEmpty()) {
-        inform(QStringLiteral("Print is Disabled!"), true);
+        inform(QStringLiteral("Print is Disabled!"));
         return;
     }
-    m_session.setKeepPage(true); // the print dialog stands in front of the window
     QPrinter printer(QPrinter::HighResolution);
     if (!m_choosePrinter(printer))
         return;
@@ -622,14 +605,14 @@ void MainWindow::printPage() {
     QTimer::singleShot(120000, &loop, &QEventLoop::quit); // a printer that never answers
     loop.exec();
     if (!printed)
-        inform(QStringLiteral("打印没有完成，请检查打印机。"), true);
+        inform(QStringLiteral("打印没有完成，请检查打印机。"));
 }
 
 void MainWindow::changeTextSize(TextSizeStep (*step)(int &zoomLevel)) {
     m_session.setInterceptArmed(false);
     const TextSizeStep result = step(m_session.zoomLevel());
     if (!result.bodyPixels)
-        inform(result.message, true);
+        inform(result.message);
     else if (!m_pageView->setBodyFontSize(*result.bodyPixels))
         qCWarning(lcMain) << "page took no text size";
     m_session.setInterceptArmed(true);
@@ -690,7 +673,6 @@ void MainWindow::toggleMaximised() {
 }
 
 void MainWindow::exitProgram() {
-    m_session.setKeepPage(true); // Cancel must leave the page as it is
     if (!m_messages.ask(QStringLiteral("确定退出系统？"), QStringLiteral("提示"),
                         Messages::Choice::OkCancel))
         return;
@@ -709,7 +691,7 @@ QList<RowId> MainWindow::bookletQuestions() const {
 void MainWindow::exportBooklet() {
     const auto &search = m_session.searchPage();
     if (!search && m_session.viewMode() == ViewMode::ChapterPractice) {
-        inform(QStringLiteral("请先打开“收藏试题”或“错题题库”，或搜索试题，再导出PDF。"), true);
+        inform(QStringLiteral("请先打开“收藏试题”或“错题题库”，或搜索试题，再导出PDF。"));
         return;
     }
     QList<RowId> questions;
@@ -717,13 +699,13 @@ void MainWindow::exportBooklet() {
         questions = bookletQuestions();
     } catch (const StoreError &error) {
         qCWarning(lcMain) << "booklet questions not read:" << error.message();
-        inform(QStringLiteral("读取题库时出错，PDF没有导出。"), true);
+        inform(QStringLiteral("读取题库时出错，PDF没有导出。"));
         return;
     }
     const QString title = search ? search->bookletTitle : bookletTitle(m_session.viewMode());
     const QString outcome = m_booklet->exportBooklet(m_program.subjectName, title, questions);
     if (!outcome.isEmpty())
-        inform(outcome, true);
+        inform(outcome);
 }
 
 void MainWindow::mousePressEvent(QMouseEvent *event) {
@@ -749,11 +731,7 @@ void MainWindow::setViewCaption(ViewMode mode) {
     m_label3->setText(caption);
 }
 
-void MainWindow::inform(const QString &text, bool keepPageAfter) {
-    if (m_inActivation)
-        m_skipNextActivation = true;
-    if (keepPageAfter)
-        m_session.setKeepPage(true);
+void MainWindow::inform(const QString &text) {
     m_messages.inform(text);
 }
 

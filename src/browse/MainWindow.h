@@ -49,9 +49,6 @@ public:
     // the node at tree position 2.
     void refreshTree();
     void activate();
-    // The window became active again after a window of the program that
-    // stood in front of it was closed or hidden.
-    void activatedAgain();
     // Opens the bank anew (after it was replaced) and shows it as start-up does.
     void reloadBank();
 
@@ -85,7 +82,6 @@ public:
     PageView &page() override;
     bool interceptArmed() const override { return m_session.interceptArmed(); }
     void setInterceptArmed(bool armed) override { m_session.setInterceptArmed(armed); }
-    void keepPage() override { m_session.setKeepPage(true); }
     void rebuildPage() override;
     void enterView(ViewMode mode) override;
 
@@ -145,9 +141,7 @@ private:
     void setViewCaption(ViewMode mode);
     void prepareViewEntry();
     void resetAnswerButtons();
-    // Shows a message. `keepPageAfter`: the message changes nothing, so the
-    // page stays when the window becomes active again after it.
-    void inform(const QString &text, bool keepPageAfter = false);
+    void inform(const QString &text);
     void informOnce(bool &told, const QString &text);
     void notYetAvailable();
 
@@ -158,10 +152,6 @@ private:
     Messages &m_messages;
     BrowseSession m_session;
     bool m_bankOpened = false;
-    bool m_inActivation = false;
-    // A message shown while the activation itself built the page must not
-    // start the same activation again when it is dismissed.
-    bool m_skipNextActivation = false;
     bool m_templateMissingTold = false;
     bool m_templateDamagedTold = false;
     bool m_templateFailedTold = false;

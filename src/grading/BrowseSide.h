@@ -22,8 +22,6 @@ public:
     // In-page navigations are commands while armed; grading disarms them.
     virtual bool interceptArmed() const = 0;
     virtual void setInterceptArmed(bool armed) = 0;
-    // The next activation of the main window leaves its page as it is.
-    virtual void keepPage() = 0;
 
     virtual void showAllAnswers() = 0;
     // Builds the shown chapter again, without the learner's marks.

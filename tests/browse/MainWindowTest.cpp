@@ -106,7 +106,6 @@ TEST_F(StartedWindow, DismissingTheNoQuestionsMessageKeepsThePageTheLearnerWorks
     clickNode(3);
     ASSERT_TRUE(bodyText().contains("第二节单选"));
     js("document.querySelector('input[type=radio]').checked=true");
-    messages.afterDismiss = [this] { window->activatedAgain(); };
     clickNode(4);
     EXPECT_EQ(messages.shown, QStringList{"本章节无试题!"});
     EXPECT_TRUE(bodyText().contains("第二节单选"));
@@ -146,13 +145,9 @@ TEST_F(StartedWindow, ViewsListTheirChaptersAndQuestionsOnly) {
     EXPECT_EQ(messages.shown, QStringList{"本章节无试题!"});
 }
 
-TEST_F(StartedWindow, ActivationWithKeepPageOrAMovedLayoutLeavesThePage) {
+TEST_F(StartedWindow, AnActivationWithAMovedLayoutLeavesThePage) {
     start();
     clickNode(3);
-    window->keepPage();
-    window->activate();
-    EXPECT_EQ(window->session().keepPage(), 0);
-    EXPECT_TRUE(bodyText().contains("第二节单选"));
     window->pageToolbar()->shiftMarkedControls(257);
     window->activate();
     EXPECT_TRUE(bodyText().contains("第二节单选"));
@@ -179,10 +174,8 @@ TEST_F(StartedWindow, NavigationsPassWhileBuildingAndAreKeptOnceComplete) {
     start();
     window->setInterceptArmed(false);
     EXPECT_TRUE(window->handleNavigation(QUrl("http://example.test/")));
-    EXPECT_EQ(window->session().keepPage(), 0);
     window->setInterceptArmed(true);
     EXPECT_FALSE(window->handleNavigation(QUrl("http://example.test/")));
-    EXPECT_EQ(window->session().keepPage(), 1);
 }
 
 namespace {

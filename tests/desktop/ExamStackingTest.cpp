@@ -1,6 +1,7 @@
 // The exam chain on a real X server: settings, login, candidate card, exam
 // window and every message box over them, each above the window that opened
 // it, with the focus coming back to the exam window after each box.
+#include "DesktopRobot.h"
 #include "DesktopStacking.h"
 #include "exam/ExamBank.h"
 
@@ -29,96 +30,6 @@ using namespace velkora;
 using namespace velkora::test;
 
 namespace {
-
-constexpr int settleMs = 800; // the window manager's answer to a closed box
-constexpr int stepTimeoutMs = 20000;
-
-// Works through its steps one at a time while modal windows run their own
-// loops: each step waits until it is ready, then acts.
-class Robot : public QObject {
-public:
-    struct Step {
-        QString name;
-        std::function<bool()> ready;
-        std::function<void()> act;
-    };
-
-    explicit Robot(QList<Step> steps) : m_steps(std::move(steps)) {
-        connect(&m_timer, &QTimer::timeout, this, &Robot::tick);
-        m_timer.start(50);
-        m_clock.start();
-    }
-
-    bool finished() const { return m_steps.isEmpty(); }
-    QString stuckAt() const { return m_stuck; }
-
-private:
-    void tick() {
-        if (m_busy)
-            return;
-        // Whatever is still open after the last step (or a stuck one) is
-        // closed, so the modal chain returns to the test.
-        if (m_steps.isEmpty()) {
-            if (m_clock.elapsed() > stepTimeoutMs)
-                abandonAll();
-            return;
-        }
-        if (m_clock.elapsed() > stepTimeoutMs) {
-            m_stuck = m_steps.constFirst().name;
-            m_steps.clear();
-            abandonAll();
-            return;
-        }
-        if (!m_steps.constFirst().ready())
-            return;
-        const Step step = m_steps.takeFirst();
-        m_clock.restart();
-        m_busy = true; // an act may open a modal loop that ticks again
-        QTimer::singleShot(0, this, [this, step] {
-            m_busy = false;
-            step.act();
-        });
-    }
-
-    static void abandonAll() {
-        for (QWidget *window : QApplication::topLevelWidgets())
-            if (auto *dialog = qobject_cast<QDialog *>(window); dialog && dialog->isVisible())
-                dialog->reject();
-    }
-
-    QList<Step> m_steps;
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    QString m_stuck;
-    bool m_busy = false;
-};
-
-QWidget *visibleWindow(const char *objectName) {
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (window->objectName() == QLatin1String(objectName) && window->isVisible())
-            return window;
-    return nullptr;
-}
-
-int visibleCount(const char *objectName) {
-    int count = 0;
-    for (QWidget *window : QApplication::topLevelWidgets())
-        count += window->objectName() == QLatin1String(objectName) && window->isVisible();
-    return count;
-}
-
-QMessageBox *openBox() {
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (auto *box = qobject_cast<QMessageBox *>(window); box && box->isVisible())
-            return box;
-    return nullptr;
-}
-
-void trigger(const char *windowName, const char *command) {
-    if (QWidget *window = visibleWindow(windowName))
-        if (auto *action = window->findChild<QAction *>(command))
-            action->trigger();
-}
 
 class ExamOnDesktopTest : public ::testing::Test {
 protected:
@@ -174,18 +85,7 @@ protected:
     // A step that waits for the window manager, then records whether the
     // exam window stands above the card and the login and has the focus.
     Robot::Step checkExamInFront(const QString &after) {
-        auto since = std::make_shared<QElapsedTimer>();
-        return {QStringLiteral("check after ") + after,
-                [since] {
-                    if (openBox() || visibleWindow("TForm7")) { // a box or the wait box
-                        since->invalidate();
-                        return false;
-                    }
-                    if (!since->isValid())
-                        since->start();
-                    return since->elapsed() >= settleMs;
-                },
-                [this, after] {
+        return {QStringLiteral("check after ") + after, settled(), [this, after] {
                     QWidget *exam = visibleWindow("TForm4");
                     QWidget *card = visibleWindow("TForm3");
                     QWidget *login = visibleWindow("TForm2");
