@@ -279,12 +279,12 @@ void MainWindow::readBankHeader() {
 }
 
 void MainWindow::reloadBank() {
-    m_bankOpened = m_bank.open();
+    // Whoever replaced the file opened it again and told the learner when
+    // that failed.
+    m_bankOpened = m_bank.isOpen();
     m_statusPanels[0]->setText(countPrefix + QStringLiteral("XXX"));
     if (m_bankOpened)
         readBankHeader();
-    else
-        inform(m_bank.problem());
     m_session.setViewMode(ViewMode::ChapterPractice);
     setViewCaption(ViewMode::ChapterPractice);
     m_session.setCurrentTreeId({});

@@ -49,7 +49,7 @@ public:
     // the node at tree position 2.
     void refreshTree();
     void activate();
-    // Opens the bank anew (after it was replaced) and shows it as start-up does.
+    // Shows the bank, replaced and opened anew, as start-up does.
     void reloadBank();
 
     // Commands (each also an action of the window).
