@@ -85,11 +85,16 @@ void BankFileWindow::setBoxPath(const QString &path) {
 }
 
 QString BankFileWindow::dialogFolder() const {
-    if (const QString shown = boxPath(); !shown.isEmpty())
-        return QFileInfo(shown).absolutePath();
-    if (const QString last = m_places.lastBackupFolder(); !last.isEmpty())
-        return last;
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // A folder that is not there would be taken for a file name.
+    const QString shown = boxPath();
+    for (const QString &folder :
+         {shown.isEmpty() ? QString() : QFileInfo(shown).absolutePath(),
+          m_places.lastBackupFolder(),
+          QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)}) {
+        if (!folder.isEmpty() && QFileInfo(folder).isDir())
+            return folder;
+    }
+    return QDir::homePath();
 }
 
 QStringList BankFileWindow::stagingFolders() const {

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -142,6 +143,11 @@ TEST_F(MaintenanceWindows, BothDialogsOpenInTheFolderOfTheLastBackup) {
     RestoreWindow restore(folder, bank.connection(), messages);
     choose(restore, QString());
     EXPECT_EQ(presets.last(), outside("kept"));
+
+    // A folder that is gone would be offered as a file name.
+    ASSERT_TRUE(QDir(outside("kept")).removeRecursively());
+    choose(restore, QString());
+    EXPECT_TRUE(QFileInfo(presets.last()).isDir()) << presets.last().toStdString();
 }
 
 TEST_F(MaintenanceWindows, BackupShowsTheBusyCursorAndKeepsTheWindowResponsive) {
