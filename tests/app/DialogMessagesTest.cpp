@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QFontInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QRegularExpression>
@@ -77,4 +79,9 @@ TEST(DialogMessages, BoxesSpeakChinese) {
     QStringList expected{"确定", "是", "否", "确定", "取消"};
     expected.sort();
     EXPECT_EQ(buttons.join(' ').toStdString(), expected.join(' ').toStdString());
+}
+
+TEST(DialogMessages, TheInterfaceShowsTheSansSerifFaceOfTheProgramOnEveryMachine) {
+    QLabel label("基础知识");
+    EXPECT_EQ(QFontInfo(label.font()).family(), "Noto Sans CJK SC");
 }
