@@ -8,7 +8,7 @@
 // per answer-sheet button lookup.
 #include "BenchSupport.h"
 #include "SyntheticBank.h"
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "exam/AnswerSheetBox.h"
 #include "exam/ExamCountdown.h"
 #include "exam/ExamWindow.h"

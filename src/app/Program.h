@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppConfig.h"
-#include "app/DataLocation.h"
+#include "base/AppConfig.h"
+#include "base/DataLocation.h"
 #include "app/DialogMessages.h"
 #include "app/ProgramState.h"
 #include "store/BankConnection.h"

@@ -1,8 +1,8 @@
 #include "app/ProgramCommands.h"
 
-#include "app/AppConfig.h"
-#include "app/Messages.h"
-#include "app/ProgramFolder.h"
+#include "base/AppConfig.h"
+#include "base/Messages.h"
+#include "base/ProgramFolder.h"
 #include "app/ProgramState.h"
 #include "browse/MainWindow.h"
 #include "exam/CandidateCardWindow.h"
@@ -53,7 +53,7 @@ ProgramCommands::ProgramCommands(MainWindow &window, const ProgramFolder &folder
     new SearchCommand(window, bank, messages);
 
     ErrorReportWindow *report = window.errorReportWindow();
-    report->setFeedbackServer(config.feedbackServer());
+    report->setFeedbackServer(FeedbackServer::fromSettings(config.feedback));
     report->setMessages(messages);
     report->setProgramState(program);
 }

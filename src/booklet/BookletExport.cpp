@@ -1,6 +1,6 @@
 #include "booklet/BookletExport.h"
 
-#include "app/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 #include "booklet/BookletComposer.h"
 #include "booklet/BookletContent.h"
 #include "booklet/BookletFile.h"

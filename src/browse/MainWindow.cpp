@@ -1,8 +1,8 @@
 #include "browse/MainWindow.h"
 
-#include "app/AppConfig.h"
-#include "app/Messages.h"
-#include "app/ProgramFolder.h"
+#include "base/AppConfig.h"
+#include "base/Messages.h"
+#include "base/ProgramFolder.h"
 #include "app/ProgramState.h"
 #include "booklet/BookletContent.h"
 #include "booklet/BookletExport.h"

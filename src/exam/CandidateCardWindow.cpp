@@ -1,7 +1,7 @@
 // The candidate card. Pictures: see EntryScenery.h.
 #include "exam/CandidateCardWindow.h"
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "exam/EntryScenery.h"
 #include "exam/WindowCommand.h"
 

@@ -1,6 +1,6 @@
 #include "exam/ExamEntryWindow.h"
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "exam/CandidateCardWindow.h"
 #include "exam/ExamLoginWindow.h"
 #include "exam/ExamSettings.h"

@@ -1,6 +1,6 @@
 #include "exam/ExamSettingsWindow.h"
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "exam/CountFieldFilter.h"
 #include "exam/EntryScenery.h"
 #include "exam/WindowCommand.h"

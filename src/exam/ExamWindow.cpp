@@ -1,6 +1,6 @@
 #include "exam/ExamWindow.h"
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "chrome/PictureButton.h"
 #include "exam/AnswerSheetBox.h"
 #include "exam/DrawingWaitBox.h"

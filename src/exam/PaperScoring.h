@@ -3,7 +3,7 @@
 #include "exam/ExamClass.h"
 #include "exam/ExamNavigator.h"
 #include "exam/SheetColour.h"
-#include "statistics/WallClock.h"
+#include "base/WallClock.h"
 
 #include <QSqlDatabase>
 #include <array>

@@ -1,6 +1,6 @@
 #include "feedback/ErrorReportWindow.h"
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "app/ProgramState.h"
 #include "feedback/FeedbackUploader.h"
 #include "page/WebPageView.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/AppConfig.h"
+
 #include <QString>
 
 namespace velkora {
@@ -12,6 +14,11 @@ struct FeedbackServer {
     QString connectOptions; // driver options ("SQL_ATTR_LOGIN_TIMEOUT=5")
     QString host;           // where an ODBC server listens; empty for a local database
     int port = 0;
+
+    // The feedback database of the settings: for ODBC a FreeTDS connection
+    // string with user and password braced (the address is added as the
+    // upload connects); for another driver the catalog names the database.
+    static FeedbackServer fromSettings(const FeedbackSettings &settings);
 
     // The database name given to the driver: for an ODBC server the
     // connection string with the server's address.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "grading/ChapterGrader.h"
-#include "statistics/WallClock.h"
+#include "base/WallClock.h"
 #include "store/Records.h"
 #include "store/ViewMode.h"
 

@@ -1,7 +1,7 @@
 #include "grading/GradingCommands.h"
 
-#include "app/Messages.h"
-#include "app/ProgramFolder.h"
+#include "base/Messages.h"
+#include "base/ProgramFolder.h"
 #include "grading/BrowseSide.h"
 #include "grading/ChapterSubmission.h"
 #include "grading/ScoreWindow.h"

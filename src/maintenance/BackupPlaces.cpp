@@ -1,6 +1,6 @@
 #include "maintenance/BackupPlaces.h"
 
-#include "app/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 
 #include <QDir>
 #include <QSettings>

@@ -1,7 +1,7 @@
 #include "maintenance/BackupWindow.h"
 
-#include "app/Messages.h"
-#include "app/ProgramFolder.h"
+#include "base/Messages.h"
+#include "base/ProgramFolder.h"
 #include "maintenance/BackupNames.h"
 #include "maintenance/BankBackup.h"
 #include "maintenance/StagingFile.h"

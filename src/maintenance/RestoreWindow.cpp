@@ -1,7 +1,7 @@
 #include "maintenance/RestoreWindow.h"
 
-#include "app/Messages.h"
-#include "app/ProgramFolder.h"
+#include "base/Messages.h"
+#include "base/ProgramFolder.h"
 #include "maintenance/BackupNames.h"
 #include "maintenance/BankRestore.h"
 #include "maintenance/RegularFile.h"

@@ -1,6 +1,6 @@
 #include "maintenance/StagingFile.h"
 
-#include "maintenance/FileReplacement.h"
+#include "base/FileReplacement.h"
 
 #include <QDir>
 #include <QFile>

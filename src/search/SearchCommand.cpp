@@ -1,6 +1,6 @@
 #include "search/SearchCommand.h"
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "browse/MainWindow.h"
 #include "chrome/TitleStrip.h"
 #include "search/BankSearch.h"

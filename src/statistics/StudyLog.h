@@ -2,7 +2,7 @@
 
 #include "exam/PaperScoring.h"
 #include "grading/ChapterGrader.h"
-#include "statistics/WallClock.h"
+#include "base/WallClock.h"
 
 #include <QSqlDatabase>
 

@@ -1,6 +1,6 @@
 #include "update/UpdateCheck.h"
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "update/DataDates.h"
 
 #include <QFileInfo>

@@ -1,5 +1,5 @@
 #include "chrome/PictureButton.h"
-#include "app/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 #include "chrome/ButtonPictures.h"
 #include "chrome/MainToolbar.h"
 

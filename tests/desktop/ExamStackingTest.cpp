@@ -6,7 +6,7 @@
 #include "exam/ExamBank.h"
 
 #include "app/DialogMessages.h"
-#include "app/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 #include "exam/AnswerSheetBox.h"
 #include "exam/CandidateCardWindow.h"
 #include "exam/ExamClass.h"

@@ -3,7 +3,7 @@
 // window manager hands the focus back.
 #include "DesktopRobot.h"
 
-#include "app/DataLocation.h"
+#include "base/DataLocation.h"
 #include "app/Program.h"
 #include "browse/MainWindow.h"
 #include "page/WebPageView.h"

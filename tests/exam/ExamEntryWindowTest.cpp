@@ -3,7 +3,7 @@
 #include "exam/ExamLoginWindow.h"
 #include "exam/ExamSettingsWindow.h"
 
-#include "app/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 #include "support/RecordingMessages.h"
 #include "support/TestBank.h"
 

@@ -1,6 +1,6 @@
 #include "feedback/FeedbackUploader.h"
 #include "FeedbackTestServer.h"
-#include "app/AppConfig.h"
+#include "base/AppConfig.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -102,20 +102,20 @@ TEST(FeedbackUpload, ARefusedRowOrAnUnknownDriverFails) {
     EXPECT_FALSE(FeedbackUploader({"QNODRIVER", "x", {}}).send({}));
 }
 
-AppConfig freeTdsOnLoopback(quint16 port) {
-    AppConfig config;
-    config.feedbackHost = "127.0.0.1";
-    config.feedbackPort = port;
-    config.feedbackUser = "sa";
-    config.feedbackPassword = "x";
-    config.feedbackCatalog = "yiyaofk";
-    config.feedbackConnectOptions = "SQL_ATTR_LOGIN_TIMEOUT=2";
-    return config;
+FeedbackSettings freeTdsOnLoopback(quint16 port) {
+    FeedbackSettings settings;
+    settings.host = "127.0.0.1";
+    settings.port = port;
+    settings.user = "sa";
+    settings.password = "x";
+    settings.catalog = "yiyaofk";
+    settings.connectOptions = "SQL_ATTR_LOGIN_TIMEOUT=2";
+    return settings;
 }
 
 TEST(FeedbackUpload, AClosedPortFailsAtOnceThroughFreeTds) {
     ASSERT_TRUE(QSqlDatabase::isDriverAvailable("QODBC"));
-    const FeedbackServer server = freeTdsOnLoopback(closedPort()).feedbackServer();
+    const FeedbackServer server = FeedbackServer::fromSettings(freeTdsOnLoopback(closedPort()));
     QElapsedTimer clock;
     clock.start();
     EXPECT_FALSE(FeedbackUploader(server).send({}));
@@ -133,7 +133,7 @@ TEST(FeedbackUpload, AClosedPortFailsAtOnceThroughFreeTds) {
 TEST(FeedbackUpload, AServerThatNeverAnswersFailsAfterTheLoginTimeout) {
     QTcpServer silent; // takes the connection and says nothing
     ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
-    FeedbackSender sender(freeTdsOnLoopback(silent.serverPort()).feedbackServer());
+    FeedbackSender sender(FeedbackServer::fromSettings(freeTdsOnLoopback(silent.serverPort())));
     QSignalSpy finished(&sender, &FeedbackSender::finished);
     QElapsedTimer clock;
     clock.start();
@@ -145,10 +145,10 @@ TEST(FeedbackUpload, AServerThatNeverAnswersFailsAfterTheLoginTimeout) {
 
 TEST(FeedbackUpload, ASlowServerIsCutAtTheDeadlineAndWhenQuitting) {
     TricklingServer trickling;
-    AppConfig config = freeTdsOnLoopback(trickling.port());
-    config.feedbackConnectOptions = "SQL_ATTR_LOGIN_TIMEOUT=5";
+    FeedbackSettings settings = freeTdsOnLoopback(trickling.port());
+    settings.connectOptions = "SQL_ATTR_LOGIN_TIMEOUT=5";
     {
-        FeedbackSender sender(config.feedbackServer());
+        FeedbackSender sender(FeedbackServer::fromSettings(settings));
         sender.setDeadline(std::chrono::milliseconds(1000));
         QSignalSpy finished(&sender, &FeedbackSender::finished);
         sender.send({});
@@ -158,7 +158,7 @@ TEST(FeedbackUpload, ASlowServerIsCutAtTheDeadlineAndWhenQuitting) {
     }
     QElapsedTimer quitting;
     {
-        FeedbackSender sender(config.feedbackServer());
+        FeedbackSender sender(FeedbackServer::fromSettings(settings));
         sender.send({});
         QTest::qWait(500);
         ASSERT_TRUE(sender.isSending());
@@ -190,7 +190,8 @@ TEST(FeedbackConfig, TheConnectionStringComesFromTheSettingsWithBracedCredential
               "password=\"p;w}d={x\"\ncatalog=yiyaofk\n"
               "connect_options=SQL_ATTR_LOGIN_TIMEOUT=3\n");
     ini.close();
-    const FeedbackServer server = AppConfig::load(ini.fileName()).feedbackServer();
+    const FeedbackServer server =
+        FeedbackServer::fromSettings(AppConfig::load(ini.fileName()).feedback);
     EXPECT_EQ(server.driver, "QODBC");
     EXPECT_EQ(server.driverDatabaseName(),
               "DRIVER={FreeTDS};DATABASE={yiyaofk};UID={sa};PWD={p;w}}d={x};TDS_Version=7.4;"
@@ -199,8 +200,8 @@ TEST(FeedbackConfig, TheConnectionStringComesFromTheSettingsWithBracedCredential
 
     // The shipped settings: the server's values, none of them in the code.
     const AppConfig shipped = AppConfig::load(VELKORA_SOURCE_DIR "/assets/velkora.ini");
-    EXPECT_EQ(shipped.feedbackUser, "sa");
-    EXPECT_EQ(shipped.feedbackCatalog, "yiyaofk");
-    EXPECT_FALSE(shipped.feedbackPassword.isEmpty());
-    EXPECT_TRUE(AppConfig{}.feedbackUser.isEmpty());
+    EXPECT_EQ(shipped.feedback.user, "sa");
+    EXPECT_EQ(shipped.feedback.catalog, "yiyaofk");
+    EXPECT_FALSE(shipped.feedback.password.isEmpty());
+    EXPECT_TRUE(AppConfig{}.feedback.user.isEmpty());
 }

@@ -2,8 +2,8 @@
 // keeps a favourite, the second finds it again. The window is made as
 // main() makes it, on the program folder named by VELKORA_INSTALLED_DIR,
 // with the learner's files where DataLocation puts them.
-#include "app/AppConfig.h"
-#include "app/DataLocation.h"
+#include "base/AppConfig.h"
+#include "base/DataLocation.h"
 #include "app/ProgramState.h"
 #include "browse/MainWindow.h"
 #include "page/WebPageView.h"

@@ -1,4 +1,4 @@
-#include "app/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 #include "maintenance/BackupNames.h"
 #include "maintenance/BackupWindow.h"
 #include "maintenance/BankBackup.h"

@@ -1,5 +1,5 @@
 // The demo bank as the build installs it: real-looking and self-consistent.
-#include "app/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 #include "browse/NavigationTree.h"
 #include "store/BankConnection.h"
 #include "store/BankQueries.h"

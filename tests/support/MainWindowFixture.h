@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppConfig.h"
-#include "app/ProgramFolder.h"
+#include "base/AppConfig.h"
+#include "base/ProgramFolder.h"
 #include "app/ProgramState.h"
 #include "browse/MainWindow.h"
 #include "browse/PageToolbar.h"

@@ -1,5 +1,5 @@
 #include "update/UpdateCheck.h"
-#include "app/AppConfig.h"
+#include "base/AppConfig.h"
 #include "support/RecordingMessages.h"
 #include "update/DataDates.h"
 

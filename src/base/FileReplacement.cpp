@@ -1,4 +1,4 @@
-#include "maintenance/FileReplacement.h"
+#include "base/FileReplacement.h"
 
 #include <QFile>
 #include <QLoggingCategory>

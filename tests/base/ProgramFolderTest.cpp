@@ -1,5 +1,5 @@
-#include "app/ProgramFolder.h"
-#include "app/AppConfig.h"
+#include "base/ProgramFolder.h"
+#include "base/AppConfig.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,8 +42,8 @@ TEST(AppConfig, UpdateAddressNeedsHostAndSubject) {
               QStringLiteral("http://data.example.test/yiyaozj/"
                              "%E8%81%8C%E4%B8%9A%E7%97%85/Predate.ini"));
     EXPECT_EQ(config.updateInfoUrl(QString()), QString());
-    EXPECT_EQ(config.feedbackPort, 2433);
-    EXPECT_EQ(config.feedbackUser, "sa");
+    EXPECT_EQ(config.feedback.port, 2433);
+    EXPECT_EQ(config.feedback.user, "sa");
     EXPECT_EQ(AppConfig::load(dir.filePath("none.ini")).updateInfoUrl("x"), QString());
 }
 

@@ -1,4 +1,4 @@
-#include "app/Logging.h"
+#include "base/Logging.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "app/DataLocation.h"
+#include "base/DataLocation.h"
 #include "store/BankConnection.h"
 #include "store/BankFile.h"
 

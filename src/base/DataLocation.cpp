@@ -1,6 +1,6 @@
-#include "app/DataLocation.h"
+#include "base/DataLocation.h"
 
-#include "maintenance/FileReplacement.h"
+#include "base/FileReplacement.h"
 
 #include <QDir>
 #include <QFile>
