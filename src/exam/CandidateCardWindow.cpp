@@ -2,8 +2,8 @@
 #include "exam/CandidateCardWindow.h"
 
 #include "base/Messages.h"
+#include "chrome/WindowCommand.h"
 #include "exam/EntryScenery.h"
-#include "exam/WindowCommand.h"
 
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -129,10 +129,10 @@ CandidateCardWindow::CandidateCardWindow(Messages &messages,
     m_levelChoice->hide();
 
     m_demo->hide();
-    connect(bindCommand(this, m_demo), &QAction::triggered, this,
+    connect(addWindowCommand(this, m_demo), &QAction::triggered, this,
             [this] { m_messages.inform(QStringLiteral("该视频完善中~！！")); });
-    connect(bindCommand(this, m_relogin), &QAction::triggered, this, &QDialog::close);
-    connect(bindCommand(this, m_start), &QAction::triggered, this,
+    connect(addWindowCommand(this, m_relogin), &QAction::triggered, this, &QDialog::close);
+    connect(addWindowCommand(this, m_start), &QAction::triggered, this,
             [this] { emit startRequested(titleLevel()); });
     m_background->lower();
     // Last, so that every piece is styled under its final name.

@@ -1,8 +1,8 @@
 // The exam login. Pictures: see EntryScenery.h.
 #include "exam/ExamLoginWindow.h"
 
+#include "chrome/WindowCommand.h"
 #include "exam/EntryScenery.h"
-#include "exam/WindowCommand.h"
 
 #include <QLineEdit>
 
@@ -56,9 +56,9 @@ ExamLoginWindow::ExamLoginWindow(const PictureButton::Resolver &resolver, QWidge
     m_number->setAccessibleName(QStringLiteral("准考证号"));
     m_number->resize(180, 28);
 
-    connect(bindCommand(this, m_login), &QAction::triggered, this,
+    connect(addWindowCommand(this, m_login), &QAction::triggered, this,
             &ExamLoginWindow::loginRequested);
-    connect(bindCommand(this, m_quit), &QAction::triggered, this, &QDialog::close);
+    connect(addWindowCommand(this, m_quit), &QAction::triggered, this, &QDialog::close);
     m_background->lower();
     // Last, so that every piece is styled under its final name.
     setStyleSheet(QStringLiteral("#TForm2 { background: #eaf4f6; } "

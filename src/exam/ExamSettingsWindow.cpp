@@ -1,9 +1,9 @@
 #include "exam/ExamSettingsWindow.h"
 
 #include "base/Messages.h"
+#include "chrome/WindowCommand.h"
 #include "exam/CountFieldFilter.h"
 #include "exam/EntryScenery.h"
-#include "exam/WindowCommand.h"
 #include "store/BankConnection.h"
 #include "store/StoreError.h"
 
@@ -39,7 +39,7 @@ QAction *addCommand(QDialog *window, const QString &name, const QString &caption
     button->setObjectName(name);
     button->setGeometry(geometry);
     button->setAutoDefault(false);
-    return bindCommand(window, button);
+    return addWindowCommand(window, button);
 }
 
 } // namespace

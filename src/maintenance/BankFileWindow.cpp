@@ -1,5 +1,7 @@
 #include "maintenance/BankFileWindow.h"
 
+#include "chrome/WindowCommand.h"
+
 #include "maintenance/WorkerThread.h"
 #include "store/BankConnection.h"
 
@@ -53,27 +55,21 @@ BankFileWindow::BankFileWindow(const Look &look, const ProgramFolder &folder, Ba
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     root->addLayout(buttons);
-    const auto addButton = [&](QAction *action, QBoxLayout *row) {
-        auto *button = new QPushButton(action->text(), this);
-        button->setAccessibleName(action->text());
+    const auto addButton = [&](const char *name, const QString &text, QBoxLayout *row,
+                               void (BankFileWindow::*run)()) {
+        auto *button = new QPushButton(text, this);
+        button->setObjectName(QLatin1String(name));
+        button->setAccessibleName(text);
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, action, &QAction::trigger);
+        connect(addWindowCommand(this, button), &QAction::triggered, this,
+                [this, run] { (this->*run)(); });
         row->addWidget(button);
         return button;
     };
-    addButton(addCommand("Button1", QStringLiteral("..."), &BankFileWindow::chooseFile), pathRow)
+    addButton("Button1", QStringLiteral("..."), pathRow, &BankFileWindow::chooseFile)
         ->setFixedWidth(36);
-    addButton(addCommand("Button2", QStringLiteral("确定"), &BankFileWindow::confirm), buttons);
-    addButton(addCommand("Button3", QStringLiteral("取消"), &QDialog::reject), buttons);
-}
-
-QAction *BankFileWindow::addCommand(const char *name, const QString &text,
-                                    void (BankFileWindow::*run)()) {
-    auto *action = new QAction(text, this);
-    action->setObjectName(QLatin1String(name));
-    connect(action, &QAction::triggered, this, [this, run] { (this->*run)(); });
-    addAction(action);
-    return action;
+    addButton("Button2", QStringLiteral("确定"), buttons, &BankFileWindow::confirm);
+    addButton("Button3", QStringLiteral("取消"), buttons, &QDialog::reject);
 }
 
 QString BankFileWindow::boxPath() const {

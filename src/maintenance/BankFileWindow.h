@@ -65,8 +65,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QAction *addCommand(const char *name, const QString &text, void (BankFileWindow::*run)());
-
     BankConnection &m_bank;
     Messages &m_messages;
     BackupPlaces m_places;
