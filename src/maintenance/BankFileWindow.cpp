@@ -1,7 +1,6 @@
 #include "maintenance/BankFileWindow.h"
 
 #include "chrome/WindowCommand.h"
-
 #include "maintenance/WorkerThread.h"
 #include "store/BankConnection.h"
 
