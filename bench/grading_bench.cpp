@@ -118,7 +118,7 @@ int main(int argc, char *argv[]) {
         QElapsedTimer clock;
         clock.start();
         ChapterSubmission(bank.database(), view)
-            .submit(QString::number(chapterId), ViewMode::ChapterPractice);
+            .submit(chapterId, ViewMode::ChapterPractice);
         submissions << clock.nsecsElapsed() / 1e6;
     }
     std::printf("chapter of %d questions, %d controls read, %d / %d answered, median of %d runs\n",

@@ -6,10 +6,8 @@
 #include "BenchSupport.h"
 #include "SyntheticBank.h"
 #include "SyntheticChapter.h"
-#include "base/AppConfig.h"
 #include "base/Messages.h"
 #include "base/ProgramFolder.h"
-#include "app/ProgramState.h"
 #include "browse/ChapterPage.h"
 #include "browse/MainWindow.h"
 #include "page/PagePresenter.h"
@@ -116,15 +114,11 @@ int main(int argc, char *argv[]) {
     // Start-up over the demo bank: window made, tree filled, first page complete.
     const ProgramFolder demo(programDir);
     BankConnection demoBank(demo.bankPath(), "bench-demo");
-    ProgramState program;
-    const AppConfig config = AppConfig::load(demo.configPath());
     SilentMessages messages;
     QElapsedTimer clock;
     clock.start();
-    MainWindow window(demo, demoBank, program, config, messages);
-    window.refreshTree();
-    window.show();
-    window.activate();
+    MainWindow window(demo, demoBank, messages);
+    window.start();
     bench::report("start-up to first chapter page complete (demo bank)", clock.nsecsElapsed() / 1e6,
                   "ms");
     bench::report("peak resident memory of this process", bench::peakMemoryKiB() / 1024.0, "MiB");

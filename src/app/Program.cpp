@@ -10,19 +10,16 @@ namespace velkora {
 Program::Program(DataLocation data)
     : m_data(std::move(data)), m_config(AppConfig::load(m_data.folder().configPath())),
       m_bank(m_data.folder().bankPath()),
-      m_window(
-          std::make_unique<MainWindow>(m_data.folder(), m_bank, m_state, m_config, m_messages)),
-      m_commands(std::make_unique<ProgramCommands>(*m_window, m_data.folder(), m_bank, m_state,
-                                                   m_config, m_messages)) {
+      m_window(std::make_unique<MainWindow>(m_data.folder(), m_bank, m_messages)),
+      m_commands(std::make_unique<ProgramCommands>(*m_window, m_data.folder(), m_bank, m_config,
+                                                   m_messages)) {
     m_messages.setParent(m_window.get());
 }
 
 Program::~Program() = default;
 
 void Program::start() {
-    m_window->refreshTree();
-    m_window->show();
-    m_window->activate();
+    m_window->start();
     if (!m_window->bankOpened())
         m_messages.inform(!m_data.problem().isEmpty()
                               ? m_data.problem()

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "app/DialogMessages.h"
 #include "base/AppConfig.h"
 #include "base/DataLocation.h"
-#include "app/DialogMessages.h"
-#include "app/ProgramState.h"
 #include "store/BankConnection.h"
 
 #include <memory>
@@ -35,7 +34,6 @@ private:
     const DataLocation m_data;
     const AppConfig m_config;
     BankConnection m_bank;
-    ProgramState m_state;
     DialogMessages m_messages;
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<ProgramCommands> m_commands;

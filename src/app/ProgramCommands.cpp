@@ -3,8 +3,10 @@
 #include "base/AppConfig.h"
 #include "base/Messages.h"
 #include "base/ProgramFolder.h"
-#include "app/ProgramState.h"
+#include "booklet/BookletCommand.h"
+#include "browse/BrowseHost.h"
 #include "browse/MainWindow.h"
+#include "chrome/TitleStrip.h"
 #include "exam/CandidateCardWindow.h"
 #include "exam/ExamCountdown.h"
 #include "exam/ExamEntryWindow.h"
@@ -13,14 +15,18 @@
 #include "exam/ExamWindow.h"
 #include "exam/RandomSource.h"
 #include "feedback/ErrorReportWindow.h"
+#include "grading/GradingCommands.h"
 #include "maintenance/BackupWindow.h"
 #include "maintenance/RestoreWindow.h"
 #include "search/SearchCommand.h"
 #include "statistics/StudyStatisticsWindow.h"
 #include "store/BankConnection.h"
+#include "store/BankQueries.h"
 #include "store/StoreError.h"
 #include "update/UpdateCheck.h"
 
+#include <QAction>
+#include <QLineEdit>
 #include <QLoggingCategory>
 #include <QTimer>
 
@@ -29,10 +35,14 @@ namespace velkora {
 Q_LOGGING_CATEGORY(lcProgramCommands, "velkora.app")
 
 ProgramCommands::ProgramCommands(MainWindow &window, const ProgramFolder &folder,
-                                 BankConnection &bank, ProgramState &program,
-                                 const AppConfig &config, Messages &messages)
-    : QObject(&window), m_window(window), m_folder(folder), m_bank(bank), m_program(program),
-      m_messages(messages), m_random(std::make_unique<SeededRandom>()),
+                                 BankConnection &bank, const AppConfig &config, Messages &messages)
+    : QObject(&window), m_window(window), m_folder(folder), m_bank(bank), m_config(config),
+      m_messages(messages),
+      m_grading(new GradingCommands(window.browseHost(), bank, messages, folder)),
+      m_search(
+          new SearchCommand(window.browseHost(), bank, messages, window.commands().searchBank)),
+      m_booklet(new BookletCommand(window.browseHost(), folder, bank, messages)),
+      m_random(std::make_unique<SeededRandom>()),
       m_examEntry(std::make_unique<ExamEntry>(
           bank, messages, [&folder](const QString &name) { return folder.path(name); }, &window)),
       m_backup(new BackupWindow(folder, bank, messages, &window)),
@@ -40,28 +50,43 @@ ProgramCommands::ProgramCommands(MainWindow &window, const ProgramFolder &folder
       m_update(new UpdateCheck(folder, messages, this)) {
     m_examEntry->setExamStarter([this](TitleLevel level, QWidget *card) {
         ExamWindow exam(m_bank, m_messages, m_folder, *m_random, new TimerTicker,
-                        {level, m_window.examRunningMark(), &m_window, {}}, card);
+                        {level, m_examRunningMark, &m_window, {}}, card);
         exam.exec();
     });
-    window.setCommand("NewImage6", [this] { runExam(); });
-    window.setCommand("cssz", [this] { m_examEntry->settingsWindow().exec(); });
-    window.setCommand("NewImage4", [this] { m_backup->exec(); });
-    window.setCommand("NewImage2", [this] { m_restore->exec(); });
-    window.setCommand("rjsj", [this] { m_update->checkOnDemand(); });
-    window.setCommand("StudyStatistics", [this] { showStudyStatistics(); });
-    connect(m_restore, &RestoreWindow::bankRestored, &window, &MainWindow::reloadBank);
-    new SearchCommand(window, bank, messages);
-
-    ErrorReportWindow *report = window.errorReportWindow();
-    report->setFeedbackServer(FeedbackServer::fromSettings(config.feedback));
-    report->setMessages(messages);
-    report->setProgramState(program);
+    window.titleStrip().addEntry(m_search->field());
+    ErrorReportWindow &report = window.errorReportWindow();
+    report.setFeedbackServer(FeedbackServer::fromSettings(config.feedback));
+    report.setMessages(messages);
+    connect(m_restore, &RestoreWindow::bankRestored, this, &ProgramCommands::showReplacedBank);
+    connectCommands();
 }
 
 ProgramCommands::~ProgramCommands() = default;
 
+void ProgramCommands::connectCommands() {
+    const MainWindowCommands &commands = m_window.commands();
+    const auto run = [this](QAction *command, auto &&slot) {
+        connect(command, &QAction::triggered, this, std::forward<decltype(slot)>(slot));
+    };
+    run(commands.submitChapter, [this] { m_grading->submitChapter(); });
+    run(commands.answerAgain, [this] { m_grading->answerAgain(); });
+    run(commands.wrongQuestions, [this] { m_grading->openWrongQuestionBank(); });
+    run(commands.exportBooklet, [this] { m_booklet->exportBooklet(); });
+    run(commands.simulatedExam, [this] { runOverPage([this] { runExam(); }); });
+    run(commands.examSettings,
+        [this] { runOverPage([this] { m_examEntry->settingsWindow().exec(); }); });
+    run(commands.backup, [this] { runOverPage([this] { m_backup->exec(); }); });
+    run(commands.restore, [this] { runOverPage([this] { m_restore->exec(); }); });
+    run(commands.updateCheck, [this] { m_update->checkOnDemand(); });
+    run(commands.studyStatistics, [this] { runOverPage([this] { showStudyStatistics(); }); });
+}
+
+void ProgramCommands::runOverPage(const std::function<void()> &window) {
+    m_window.browseHost().overPage(window);
+}
+
 void ProgramCommands::runExam() {
-    m_examEntry->run(m_window.examRunningMark());
+    m_examEntry->run(m_examRunningMark);
 }
 
 void ProgramCommands::showStudyStatistics() {
@@ -77,8 +102,24 @@ void ProgramCommands::showStudyStatistics() {
     window.exec();
 }
 
+void ProgramCommands::showReplacedBank() {
+    m_search->forgetIndex();
+    m_window.showReopenedBank();
+}
+
 void ProgramCommands::scheduleStartupCheck() {
-    QTimer::singleShot(1, this, [this] { m_update->checkAtStartup(m_program.updateInfoUrl); });
+    QTimer::singleShot(1, this, [this] {
+        QString subject;
+        try {
+            if (m_bank.isOpen())
+                if (const std::optional<Subject> named = BankQueries(m_bank.database()).subject())
+                    subject = named->name;
+        } catch (const StoreError &error) {
+            qCWarning(lcProgramCommands)
+                << "subject not read for the update check:" << error.message();
+        }
+        m_update->checkAtStartup(m_config.updateInfoUrl(subject));
+    });
 }
 
 } // namespace velkora

@@ -8,43 +8,57 @@ namespace velkora {
 struct AppConfig;
 class BackupWindow;
 class BankConnection;
+class BookletCommand;
 class ExamEntry;
+class GradingCommands;
 class MainWindow;
 class Messages;
 class ProgramFolder;
-struct ProgramState;
 class RestoreWindow;
+class SearchCommand;
 class SeededRandom;
 class UpdateCheck;
 
-// The commands of the main toolbar that open windows of their own: the
-// simulated exam, backup, restore and the update check, the study
-// statistics and the search of the title strip, and the upload of the
-// error-report window. Made once at start-up; gives them to the main
-// window's actions.
+// The main window's commands wired to the parts of the program that carry
+// them out: grading and the wrong-question bank, search, the booklet, the
+// simulated exam, backup, restore, the update check, the study statistics
+// and the error report's upload. Made once at start-up.
 class ProgramCommands : public QObject {
     Q_OBJECT
 public:
     ProgramCommands(MainWindow &window, const ProgramFolder &folder, BankConnection &bank,
-                    ProgramState &program, const AppConfig &config, Messages &messages);
+                    const AppConfig &config, Messages &messages);
     ~ProgramCommands() override;
 
     // The update check that runs right after the event loop starts.
     void scheduleStartupCheck();
 
+    GradingCommands &grading() const { return *m_grading; }
+    SearchCommand &search() const { return *m_search; }
+    BookletCommand &booklet() const { return *m_booklet; }
+
 private:
+    void connectCommands();
+    // Runs a window of the program over the main window's page.
+    void runOverPage(const std::function<void()> &window);
     void runExam();
     // Reads the figures afresh for every opening.
     void showStudyStatistics();
+    void showReplacedBank();
 
     MainWindow &m_window;
     const ProgramFolder &m_folder;
     BankConnection &m_bank;
-    ProgramState &m_program;
+    const AppConfig &m_config;
     Messages &m_messages;
+    GradingCommands *m_grading;
+    SearchCommand *m_search;
+    BookletCommand *m_booklet;
     // One generator for every paper of the run, seeded once.
     std::unique_ptr<SeededRandom> m_random;
     std::unique_ptr<ExamEntry> m_examEntry;
+    // Set while the exam is entered from the toolbar.
+    bool m_examRunningMark = false;
     BackupWindow *m_backup;
     RestoreWindow *m_restore;
     UpdateCheck *m_update;

@@ -1,12 +1,12 @@
 #include "app/ChineseInterface.h"
-#include "base/DataLocation.h"
 #include "app/DialogMessages.h"
-#include "base/Logging.h"
 #include "app/Program.h"
-#include "base/ProgramFolder.h"
 #include "app/RaiseOnShow.h"
 #include "app/SingleInstance.h"
 #include "app/WebEngineSetup.h"
+#include "base/DataLocation.h"
+#include "base/Logging.h"
+#include "base/ProgramFolder.h"
 
 #include <QApplication>
 

@@ -29,8 +29,8 @@ std::optional<RowId> BrowseSession::commandQuestion(const QUrl &url, const QStri
     return id;
 }
 
-BrowseSession::NavigationVerdict BrowseSession::handleNavigation(const QUrl &url) {
-    if (!m_interceptArmed)
+BrowseSession::NavigationVerdict BrowseSession::judgeNavigation(const QUrl &url, bool armed) {
+    if (!armed)
         return {};
     return {false, commandQuestion(url, QStringLiteral("ctfk")),
             commandQuestion(url, QStringLiteral("scbt"))};

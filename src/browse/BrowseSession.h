@@ -12,6 +12,15 @@
 
 namespace velkora {
 
+// A search results page shows questions of many chapters; it is not graded,
+// and a booklet of it holds every question the search found, also those
+// past the ones the page lists.
+struct SearchPage {
+    QString bookletTitle;
+    // Reads those questions in tree order; throws StoreError.
+    std::function<QList<RowId>()> questions;
+};
+
 // The main window's state of browsing the bank, and the rules that decide
 // what its commands do with it. Plain logic: the window shows what this
 // decides.
@@ -32,19 +41,10 @@ public:
     // --- the view and the page shown ---
     ViewMode viewMode() const { return m_viewMode; }
     void setViewMode(ViewMode mode) { m_viewMode = mode; }
-    // Row id of the chapter whose page is shown, as text; empty before one.
-    QString currentTreeId() const { return m_currentTreeId; }
-    void setCurrentTreeId(const QString &id) { m_currentTreeId = id; }
+    // The chapter whose page is shown; none before one.
+    std::optional<RowId> shownChapter() const { return m_shownChapter; }
+    void setShownChapter(std::optional<RowId> chapter) { m_shownChapter = chapter; }
     NumberingState &numbering() { return m_numbering; }
-    // A search results page shows questions of many chapters; it is not
-    // graded, and a booklet of it holds every question the search found,
-    // also those past the ones the page lists.
-    struct SearchPage {
-        QString bookletTitle;
-        // Reads those questions in tree order; throws StoreError.
-        std::function<QList<RowId>()> questions;
-    };
-    bool showsSearchResults() const { return m_searchPage.has_value(); }
     const std::optional<SearchPage> &searchPage() const { return m_searchPage; }
     void setSearchPage(std::optional<SearchPage> page) { m_searchPage = std::move(page); }
 
@@ -56,11 +56,11 @@ public:
         std::optional<RowId> reportQuestion;    // 错题反馈 of this question
         std::optional<RowId> favouriteQuestion; // 收藏本题 of this question
     };
-    // Before a navigation of the page: while a page is built everything
-    // passes; afterwards everything is cancelled and the two in-page
-    // commands are recognised by their host ("http://scbt123/",
+    // Before a navigation of the page: while a page is built (`armed` is
+    // false) everything passes; afterwards everything is cancelled and the
+    // two in-page commands are recognised by their host ("http://scbt123/",
     // "http://ctfk123/").
-    NavigationVerdict handleNavigation(const QUrl &url);
+    static NavigationVerdict judgeNavigation(const QUrl &url, bool armed);
     static std::optional<RowId> commandQuestion(const QUrl &url, const QString &command);
 
     // --- activation ---
@@ -80,16 +80,12 @@ public:
     int zoomLevel() const { return m_zoomLevel; }
     bool fullScreenFromMaximised() const { return m_fullScreenMark; }
     void setFullScreenFromMaximised(bool maximised) { m_fullScreenMark = maximised; }
-    bool &examRunning() { return m_examRunningMark; }
     // What every show of the window resets.
-    void shown() {
-        m_fullScreenMark = false;
-        m_examRunningMark = false;
-    }
+    void shown() { m_fullScreenMark = false; }
 
 private:
     QList<RowId> m_nodeIds;
-    QString m_currentTreeId;
+    std::optional<RowId> m_shownChapter;
     ViewMode m_viewMode = ViewMode::ChapterPractice;
     NumberingState m_numbering;
     std::optional<SearchPage> m_searchPage;
@@ -97,7 +93,6 @@ private:
     int m_layoutMark = 0;
     int m_zoomLevel = 0;
     bool m_fullScreenMark = false;
-    bool m_examRunningMark = false;
 };
 
 // The caption of the tree header for a view.

@@ -45,7 +45,7 @@ ChapterPage composeChapterPage(const BankQueries &queries, RowId treeId, ViewMod
             return page;
         }
         page.chapterName = chapter->name;
-        page.treeId = QString::number(chapter->id);
+        page.chapterFound = true;
         for (const GroupRow &group : queries.groupsOfChapter(chapter->id)) {
             const QList<QuestionRow> questions = queries.questionsOfGroup(group.id, mode);
             if (questions.isEmpty() && mode != ViewMode::ChapterPractice)

@@ -14,8 +14,8 @@ namespace velkora {
 class BankQueries;
 
 struct ChapterPage {
-    QString chapterName; // tree.nodename, empty when the chapter row is gone
-    QString treeId;      // as text, like the window keeps it
+    QString chapterName;       // tree.nodename, empty when the chapter row is gone
+    bool chapterFound = false; // false when the chapter row is gone
     QStringList fragments;
     bool complete = true; // false when a read failed part-way (logged)
 };

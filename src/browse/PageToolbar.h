@@ -30,13 +30,18 @@ public:
     QPushButton *largerTextButton() const { return m_speedButton2; }
     QPushButton *smallerTextButton() const { return m_speedButton3; }
 
-    // Moves the layout-marking controls by dx (full-screen display and back).
+    // Places the layout-marking controls (Label1, BitBtn1 and the two text
+    // size buttons) for a window of the design's size or a maximised one.
+    void placeMarkedControls(bool maximised, int screenWidth);
+    // Moves them by dx (full-screen display and back).
     void shiftMarkedControls(int dx);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QList<QWidget *> markedControls() const;
+
     QPixmap m_background;
     QList<PictureButton *> m_buttons;
     QLabel *m_label1;

@@ -1,6 +1,7 @@
 #include "chrome/MainToolbar.h"
 
 #include "chrome/ButtonPictures.h"
+#include "chrome/MainWindowCommands.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,8 +9,16 @@
 namespace velkora {
 
 const QStringList &MainToolbar::buttonNames() {
-    static const QStringList names = {"gjst",       "NewImage1", "NewImage6", "NewImage4",
-                                      "NewImage20", "NewImage2", "rjsj"};
+    static const QStringList names = [] {
+        QStringList list;
+        for (const MainWindowCommand command :
+             {&MainWindowCommands::chapterPractice, &MainWindowCommands::favourites,
+              &MainWindowCommands::simulatedExam, &MainWindowCommands::backup,
+              &MainWindowCommands::wrongQuestions, &MainWindowCommands::restore,
+              &MainWindowCommands::updateCheck})
+            list << QLatin1String(designerName(command));
+        return list;
+    }();
     return names;
 }
 
@@ -23,7 +32,9 @@ MainToolbar::MainToolbar(const PictureButton::Resolver &resolver, QWidget *paren
     row->setSpacing(0);
     for (const QString &name : buttonNames())
         row->addWidget(makePictureButton(name, resolver, this));
-    makePictureButton(QStringLiteral("cssz"), resolver, this)->hide();
+    makePictureButton(QLatin1String(designerName(&MainWindowCommands::examSettings)), resolver,
+                      this)
+        ->hide();
     auto *banner = new QLabel(this);
     banner->setObjectName(QStringLiteral("Panel7"));
     banner->setPixmap(QPixmap(resolver(QStringLiteral("mv/banner.jpg"))));

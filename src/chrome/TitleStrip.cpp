@@ -1,6 +1,7 @@
 #include "chrome/TitleStrip.h"
 
 #include "chrome/ButtonPictures.h"
+#include "chrome/MainWindowCommands.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -23,13 +24,13 @@ TitleStrip::TitleStrip(const PictureButton::Resolver &resolver, QWidget *parent)
     : QFrame(parent), m_background(resolver(QStringLiteral("mv/title-strip.bmp"))) {
     setObjectName(QStringLiteral("Panel5"));
     setFixedHeight(stripHeight);
-    auto button = [&](const char *name) {
-        return makePictureButton(QLatin1String(name), resolver, this);
+    auto button = [&](MainWindowCommand command) {
+        return makePictureButton(QLatin1String(designerName(command)), resolver, this);
     };
-    m_minimise = button("NewImage9");
-    m_maximise = button("NewImage8");
-    m_restore = button("NewImage19");
-    m_close = button("NewImage7");
+    m_minimise = button(&MainWindowCommands::minimise);
+    m_maximise = button(&MainWindowCommands::maximise);
+    m_restore = button(&MainWindowCommands::restoreSize);
+    m_close = button(&MainWindowCommands::exit);
     m_restore->hide();
     m_statistics = new QToolButton(this);
     m_statistics->setObjectName(QStringLiteral("StudyStatisticsButton"));

@@ -1,8 +1,8 @@
 #include "feedback/ErrorReportWindow.h"
 
 #include "base/Messages.h"
-#include "app/ProgramState.h"
 #include "feedback/FeedbackUploader.h"
+#include "page/PagePresenter.h"
 #include "page/WebPageView.h"
 
 #include <QAction>
@@ -33,7 +33,8 @@ const QStringList &ErrorReportWindow::reasonLabels() {
     return labels;
 }
 
-ErrorReportWindow::ErrorReportWindow(QWidget *parent) : QWidget(parent, Qt::Window) {
+ErrorReportWindow::ErrorReportWindow(QString templatePath, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_templatePath(std::move(templatePath)) {
     setObjectName(QStringLiteral("TForm9"));
     setWindowTitle(QStringLiteral("错题反馈"));
     setFixedSize(1000, 557);
@@ -108,11 +109,9 @@ void ErrorReportWindow::setFeedbackServer(const FeedbackServer &server) {
 
 FeedbackReport ErrorReportWindow::report() const {
     FeedbackReport report;
-    if (m_program) {
-        report.subject = m_program->subjectName;
-        report.questionId = m_program->reportQuestionId;
-        report.questionText = m_program->reportQuestionText;
-    }
+    report.subject = m_reported.subject;
+    report.questionId = m_reported.questionId;
+    report.questionText = m_reported.questionText;
     for (int i = 0; i < reasonCount; ++i)
         report.reasons[i] = m_reasons[i]->isChecked();
     report.remark = m_memo->toPlainText();
@@ -155,10 +154,16 @@ void ErrorReportWindow::tell(const QString &text) const {
         qCWarning(lcReportWindow) << "no one to tell:" << text;
 }
 
-void ErrorReportWindow::clearForReport() {
+void ErrorReportWindow::openFor(const ReportPreview &preview) {
     m_memo->clear();
     for (QCheckBox *box : m_reasons)
         box->setChecked(false);
+    // A question that could not be read keeps the last one reported.
+    if (!preview.questionId.isEmpty())
+        m_reported = preview;
+    show();
+    raise();
+    PagePresenter(*m_pageView, m_templatePath).show(preview.fragments);
 }
 
 void ErrorReportWindow::showEvent(QShowEvent *event) {

@@ -2,6 +2,7 @@
 
 #include "feedback/FeedbackReport.h"
 #include "feedback/FeedbackServer.h"
+#include "feedback/ReportPreview.h"
 
 #include <QWidget>
 #include <memory>
@@ -16,7 +17,6 @@ namespace velkora {
 class FeedbackSender;
 class Messages;
 class WebPageView;
-struct ProgramState;
 
 // The error-report window (TForm9): the reported question above, the kinds
 // of fault to tick and a remark below. It lives for the whole run and is
@@ -28,14 +28,17 @@ class ErrorReportWindow : public QWidget {
 public:
     static constexpr int reasonCount = FeedbackReport::reasonCount;
 
-    explicit ErrorReportWindow(QWidget *parent = nullptr);
+    // Questions are shown in the page template at `templatePath`.
+    explicit ErrorReportWindow(QString templatePath, QWidget *parent = nullptr);
     ~ErrorReportWindow() override;
 
-    // Where reports go, who tells the learner the outcome, and where the
-    // subject and the reported question are read at the moment of sending.
+    // Where reports go, and who tells the learner the outcome.
     void setFeedbackServer(const FeedbackServer &server);
     void setMessages(Messages &messages) { m_messages = &messages; }
-    void setProgramState(const ProgramState &program) { m_program = &program; }
+
+    // Shows the window for a report about the question of `preview`, empty
+    // of the last report's ticks and remark.
+    void openFor(const ReportPreview &preview);
 
     WebPageView *pageView() const { return m_pageView; }
     QCheckBox *reason(int index) const { return m_reasons[index]; } // 0-based: CheckBox1 is 0
@@ -43,8 +46,6 @@ public:
     QPushButton *confirmButton() const { return m_confirm; }
     QPushButton *cancelButton() const { return m_cancel; }
 
-    // Empties the remark and unticks every reason, for the next report.
-    void clearForReport();
     // Check box labels, in the order of the check boxes.
     static const QStringList &reasonLabels();
 
@@ -72,7 +73,8 @@ private:
     QPushButton *m_cancel;
     QAction *m_sendAction;
     Messages *m_messages = nullptr;
-    const ProgramState *m_program = nullptr;
+    QString m_templatePath;
+    ReportPreview m_reported;
     std::unique_ptr<FeedbackSender> m_sender;
 };
 

@@ -15,20 +15,18 @@ namespace velkora {
 
 Q_LOGGING_CATEGORY(lcGrading, "velkora.grading")
 
-SubmitOutcome ChapterSubmission::submit(const QString &treeId, ViewMode mode) {
+SubmitOutcome ChapterSubmission::submit(std::optional<RowId> chapterId, ViewMode mode) {
     m_grade = {};
     m_addedToBank = {};
     try {
-        bool numeric = false;
-        const RowId chapterId = treeId.trimmed().toLongLong(&numeric);
         const BankQueries queries(m_db);
-        if (!numeric || !queries.treeRow(chapterId)) {
-            qCInfo(lcGrading) << "no chapter shown to grade:" << treeId;
+        if (!chapterId || !queries.treeRow(*chapterId)) {
+            qCInfo(lcGrading) << "no chapter shown to grade";
             return SubmitOutcome::NoChapter;
         }
         const PageAnswers answers(m_page.controls());
-        m_grade = gradeChapter(queries, chapterId, mode, answers);
-        sql::inTransaction(m_db, [&] { record(chapterId); });
+        m_grade = gradeChapter(queries, *chapterId, mode, answers);
+        sql::inTransaction(m_db, [&] { record(*chapterId); });
     } catch (const StoreError &error) {
         qCWarning(lcGrading) << "submission not recorded:" << error.message();
         m_grade = {};

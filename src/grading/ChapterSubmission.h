@@ -1,11 +1,12 @@
 #pragma once
 
-#include "grading/ChapterGrader.h"
 #include "base/WallClock.h"
+#include "grading/ChapterGrader.h"
 #include "store/Records.h"
 #include "store/ViewMode.h"
 
 #include <QSqlDatabase>
+#include <optional>
 
 namespace velkora {
 
@@ -27,8 +28,8 @@ public:
     ChapterSubmission(QSqlDatabase db, PageView &page, WallClock clock = systemTime)
         : m_db(std::move(db)), m_page(page), m_clock(std::move(clock)) {}
 
-    // `treeId` is the shown chapter as the main window keeps it (text).
-    SubmitOutcome submit(const QString &treeId, ViewMode mode);
+    // Grades the page of `chapterId` (none: no chapter page is shown).
+    SubmitOutcome submit(std::optional<RowId> chapterId, ViewMode mode);
     const ChapterGrade &grade() const { return m_grade; }
     // The wrong questions this submission put into the wrong-question bank
     // (not those that were in it already).

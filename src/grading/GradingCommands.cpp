@@ -2,7 +2,7 @@
 
 #include "base/Messages.h"
 #include "base/ProgramFolder.h"
-#include "grading/BrowseSide.h"
+#include "browse/BrowseHost.h"
 #include "grading/ChapterSubmission.h"
 #include "grading/ScoreWindow.h"
 #include "grading/WrongQuestionBank.h"
@@ -17,10 +17,10 @@ namespace velkora {
 
 Q_LOGGING_CATEGORY(lcCommands, "velkora.grading")
 
-GradingCommands::GradingCommands(BrowseSide &browse, BankConnection &bank, Messages &messages,
-                                 const ProgramFolder &folder, QWidget *window)
-    : QObject(window), m_browse(browse), m_bank(bank), m_messages(messages), m_folder(folder),
-      m_window(window), m_runWindow([](QDialog &dialog) { dialog.exec(); }) {}
+GradingCommands::GradingCommands(BrowseHost &host, BankConnection &bank, Messages &messages,
+                                 const ProgramFolder &folder)
+    : QObject(host.window()), m_host(host), m_bank(bank), m_messages(messages), m_folder(folder),
+      m_runWindow([](QDialog &dialog) { dialog.exec(); }) {}
 
 namespace {
 const QString searchPageNotGraded =
@@ -29,7 +29,7 @@ const QString searchPageNotGraded =
 } // namespace
 
 bool GradingCommands::refuseSearchPage() {
-    if (!m_browse.showsSearchResults())
+    if (!m_host.showsSearchResults())
         return false;
     m_messages.inform(searchPageNotGraded);
     return true;
@@ -38,31 +38,24 @@ bool GradingCommands::refuseSearchPage() {
 void GradingCommands::submitChapter() {
     if (refuseSearchPage())
         return;
-    const bool armedBefore = m_browse.interceptArmed();
-    m_browse.setInterceptArmed(false);
-    ChapterSubmission submission(m_bank.database(), m_browse.page());
-    if (submission.submit(m_browse.currentChapter(), m_browse.viewMode()) !=
-        SubmitOutcome::Recorded) {
-        // The page stays as it was, its in-page commands working as before.
-        m_browse.setInterceptArmed(armedBefore);
-        return;
-    }
-    showScoreAndAskToKeep(submission.addedToBank());
+    // A submission that fails leaves the page as it was.
+    m_host.overPage([this] {
+        ChapterSubmission submission(m_bank.database(), m_host.page());
+        if (submission.submit(m_host.shownChapter(), m_host.viewMode()) == SubmitOutcome::Recorded)
+            showScoreAndAskToKeep(submission.addedToBank());
+    });
 }
 
 void GradingCommands::showScoreAndAskToKeep(const QList<RowId> &addedToBank) {
     {
         ScoreWindow score(
             m_bank.database(), m_folder.templatePath(),
-            [this](const QString &name) { return m_folder.path(name); }, m_window);
+            [this](const QString &name) { return m_folder.path(name); }, m_host.window());
         // With the report up, the page behind shows every answer.
-        connect(&score, &ScoreWindow::reportShown, this, [this] { m_browse.showAllAnswers(); });
+        connect(&score, &ScoreWindow::reportShown, this, [this] { m_host.showAllAnswers(); });
         m_runWindow(score);
     }
-    // Closed before its report was built, the score window never showed the
-    // answers, which is what arms the page's commands again.
-    m_browse.setInterceptArmed(true);
-    if (m_browse.viewMode() == ViewMode::WrongQuestions)
+    if (m_host.viewMode() == ViewMode::WrongQuestions)
         return;
     if (m_messages.ask(QStringLiteral("您是否把这次的错题放到错题题库中？"), QStringLiteral("提示"),
                        Messages::Choice::YesNo))
@@ -82,14 +75,13 @@ void GradingCommands::answerAgain() {
     if (!m_messages.ask(QStringLiteral("重新答题会清除当前所选的答案，是否继续？"),
                         QStringLiteral("提示"), Messages::Choice::OkCancel))
         return;
-    emit answerButtonsReset();
-    m_browse.rebuildPage();
+    m_host.rebuildPage();
 }
 
 void GradingCommands::openWrongQuestionBank() {
     const QSqlDatabase db = m_bank.database();
     {
-        WrongQuestionsWindow list(db, m_window);
+        WrongQuestionsWindow list(db, m_host.window());
         m_runWindow(list);
     }
     bool any = false;
@@ -102,7 +94,7 @@ void GradingCommands::openWrongQuestionBank() {
         m_messages.inform(QStringLiteral("您没有错题！"));
         return;
     }
-    m_browse.enterView(ViewMode::WrongQuestions);
+    m_host.enterView(ViewMode::WrongQuestions);
 }
 
 } // namespace velkora

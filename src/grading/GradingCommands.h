@@ -11,7 +11,7 @@ class QWidget;
 namespace velkora {
 
 class BankConnection;
-class BrowseSide;
+class BrowseHost;
 class Messages;
 class ProgramFolder;
 
@@ -24,30 +24,26 @@ public:
     // without blocking to look inside.
     using WindowRunner = std::function<void(QDialog &)>;
 
-    GradingCommands(BrowseSide &browse, BankConnection &bank, Messages &messages,
-                    const ProgramFolder &folder, QWidget *window);
+    GradingCommands(BrowseHost &host, BankConnection &bank, Messages &messages,
+                    const ProgramFolder &folder);
 
-    void submitChapter(); // grade and record the page, then the score
-    void showScoreAndAskToKeep(
-        const QList<RowId> &addedToBank); // the score window, then the question about the bank
-    void answerAgain();                   // the page once more, without the learner's marks
-    void openWrongQuestionBank();         // the list of wrong questions, then their view
+    void submitChapter();         // grade and record the page, then the score
+    void answerAgain();           // the page once more, without the learner's marks
+    void openWrongQuestionBank(); // the list of wrong questions, then their view
 
     void setWindowRunner(WindowRunner runner) { m_runWindow = std::move(runner); }
 
-signals:
-    // The answer buttons of the page toolbar go back to "show all".
-    void answerButtonsReset();
-
 private:
+    // The score window, then the question whether the wrong questions that
+    // the submission put into the wrong-question bank stay there.
+    void showScoreAndAskToKeep(const QList<RowId> &addedToBank);
     // On a search page: tells the learner only chapters are graded.
     bool refuseSearchPage();
 
-    BrowseSide &m_browse;
+    BrowseHost &m_host;
     BankConnection &m_bank;
     Messages &m_messages;
     const ProgramFolder &m_folder;
-    QWidget *m_window;
     WindowRunner m_runWindow;
 };
 

@@ -1,8 +1,7 @@
 #include "search/SearchCommand.h"
 
 #include "base/Messages.h"
-#include "browse/MainWindow.h"
-#include "chrome/TitleStrip.h"
+#include "browse/BrowseHost.h"
 #include "search/BankSearch.h"
 #include "search/SearchResultsPage.h"
 #include "store/BankConnection.h"
@@ -25,8 +24,9 @@ constexpr int fieldHeight = 19;
 constexpr int progressDelayMs = 400;
 } // namespace
 
-SearchCommand::SearchCommand(MainWindow &window, BankConnection &bank, Messages &messages)
-    : QObject(&window), m_window(window), m_bank(bank), m_messages(messages),
+SearchCommand::SearchCommand(BrowseHost &host, BankConnection &bank, Messages &messages,
+                             QAction *searchBank)
+    : QObject(host.window()), m_host(host), m_bank(bank), m_messages(messages),
       m_field(new QLineEdit) {
     m_field->setObjectName(QStringLiteral("SearchField"));
     m_field->setPlaceholderText(QStringLiteral("搜索试题（Ctrl+F）"));
@@ -39,18 +39,15 @@ SearchCommand::SearchCommand(MainWindow &window, BankConnection &bank, Messages 
         QStringLiteral("QLineEdit { border: 1px solid #7fb3bf; border-radius: 3px; padding: 0 4px;"
                        " background: #f4fafb; color: #16414d; font-size: 12px; }"
                        "QLineEdit:focus { border-color: #ffffff; background: #ffffff; }"));
-    window.titleStrip()->addEntry(m_field);
     connect(m_field, &QLineEdit::returnPressed, this, &SearchCommand::search);
-
-    auto *action = new QAction(QStringLiteral("搜索试题"), &window);
-    action->setObjectName(QStringLiteral("SearchBank"));
-    action->setShortcut(QKeySequence::Find);
-    window.addAction(action);
-    connect(action, &QAction::triggered, this, [this] {
+    connect(searchBank, &QAction::triggered, this, [this] {
         m_field->setFocus(Qt::ShortcutFocusReason);
         m_field->selectAll();
     });
-    connect(&window, &MainWindow::bankReloaded, this, [this] { m_index.reset(); });
+}
+
+void SearchCommand::forgetIndex() {
+    m_index.reset();
 }
 
 void SearchCommand::search() {
@@ -68,14 +65,14 @@ void SearchCommand::search() {
         const SearchResult result = BankSearch(db, m_index->schema()).find(query);
         NumberingState numbering;
         const QStringList fragments =
-            composeSearchPage(BankQueries(db), query, result, numbering, m_window.pictureLocator());
+            composeSearchPage(BankQueries(db), query, result, numbering, m_host.pictures());
         // A booklet holds every question found; they are read when one is
         // made, so a search costs nothing for it.
         const auto allQuestions = [&bank = m_bank, schema = m_index->schema(), query] {
             return BankSearch(bank.database(), schema).allQuestions(query);
         };
-        m_window.showSearchPage(fragments, highlightScript(query),
-                                {searchBookletTitle(query, result), allQuestions});
+        m_host.showSearchPage(fragments, highlightScript(query),
+                              {searchBookletTitle(query, result), allQuestions});
     } catch (const StoreError &error) {
         qCWarning(lcSearch) << "search failed:" << error.message();
         m_messages.inform(
@@ -91,7 +88,7 @@ bool SearchCommand::prepareIndex() {
         if (m_index->locate())
             return true;
         QProgressDialog progress(QStringLiteral("正在为搜索整理题库，只在第一次搜索时需要……"),
-                                 QStringLiteral("取消"), 0, 100, &m_window);
+                                 QStringLiteral("取消"), 0, 100, m_host.window());
         progress.setWindowTitle(QStringLiteral("搜索试题"));
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(progressDelayMs);

@@ -14,7 +14,7 @@ class ProgramCommandsTest : public MainWindowFixture {
 protected:
     // Runs a toolbar command and returns the object name of the modal
     // window it opened, which is closed again.
-    QString windowOpenedBy(const char *action) {
+    QString windowOpenedBy(MainWindowCommand command) {
         QString opened;
         QTimer::singleShot(0, window.get(), [&] {
             QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, 3000);
@@ -23,7 +23,7 @@ protected:
                 modal->close();
             }
         });
-        trigger(action);
+        trigger(command);
         return opened;
     }
 };
@@ -33,10 +33,9 @@ protected:
 TEST_F(ProgramCommandsTest, TheToolbarOpensTheWindowsOfItsCommands) {
     bank.addChapterPath();
     start();
-    ProgramCommands commands(*window, *folder, bank.connection(), program, config, messages);
-    EXPECT_EQ(windowOpenedBy("NewImage6"), "TForm6"); // the exam starts with its settings
-    EXPECT_EQ(windowOpenedBy("cssz"), "TForm6");
-    EXPECT_EQ(windowOpenedBy("NewImage4"), "TForm13");
-    EXPECT_EQ(windowOpenedBy("NewImage2"), "TForm14");
+    EXPECT_EQ(windowOpenedBy(&MainWindowCommands::simulatedExam), "TForm6"); // settings first
+    EXPECT_EQ(windowOpenedBy(&MainWindowCommands::examSettings), "TForm6");
+    EXPECT_EQ(windowOpenedBy(&MainWindowCommands::backup), "TForm13");
+    EXPECT_EQ(windowOpenedBy(&MainWindowCommands::restore), "TForm14");
     EXPECT_TRUE(messages.shown.isEmpty());
 }

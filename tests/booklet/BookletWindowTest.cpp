@@ -1,10 +1,11 @@
-#include "booklet/BookletExport.h"
+#include "booklet/BookletCommand.h"
 #include "support/MainWindowFixture.h"
 
 #include <QDir>
 #include <QImage>
 #include <QProcess>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QRegularExpression>
 
 using namespace velkora;
@@ -58,13 +59,13 @@ protected:
     // answered by the test.
     void startInFavourites() {
         start();
-        trigger("NewImage1");
-        ASSERT_EQ(window->panelCaption(), captions::favourites);
-        window->booklet().setPlacementChooser([this] {
+        trigger(&MainWindowCommands::favourites);
+        ASSERT_EQ(treePanel()->caption(), captions::favourites);
+        commands->booklet().exporter().setPlacementChooser([this] {
             ++placementAsked;
             return placement;
         });
-        window->booklet().setFileChooser([this](const QString &preset) {
+        commands->booklet().exporter().setFileChooser([this](const QString &preset) {
             offered = preset;
             return chosen;
         });
@@ -86,7 +87,7 @@ TEST_F(BookletWindow, ExportsTheFavouritesAsAPrintedBooklet) {
     startInFavourites();
     const QString pageBefore = bodyHtml();
     chosen = out.filePath("收藏");
-    trigger("ExportBooklet");
+    trigger(&MainWindowCommands::exportBooklet);
 
     EXPECT_TRUE(offered.endsWith(
         QString("收藏试题-%1.pdf").arg(QDate::currentDate().toString(Qt::ISODate))));
@@ -133,16 +134,16 @@ TEST_F(BookletWindow, ExportsTheFavouritesAsAPrintedBooklet) {
 TEST_F(BookletWindow, ChapterPracticeAndAnEmptyViewSaySoAndWriteNothing) {
     start();
     const QString pageBefore = bodyHtml();
-    window->booklet().setPlacementChooser([this] {
+    commands->booklet().exporter().setPlacementChooser([this] {
         ++placementAsked;
         return placement;
     });
-    trigger("ExportBooklet");
+    trigger(&MainWindowCommands::exportBooklet);
     EXPECT_EQ(messages.shown.value(0), "请先打开“收藏试题”或“错题题库”，或搜索试题，再导出PDF。");
     EXPECT_EQ(bodyHtml(), pageBefore);
 
-    window->enterView(ViewMode::WrongQuestions);
-    trigger("ExportBooklet");
+    browser().enterView(ViewMode::WrongQuestions);
+    trigger(&MainWindowCommands::exportBooklet);
     EXPECT_EQ(messages.shown.value(1), "没有可导出的试题。");
     EXPECT_EQ(placementAsked, 0);
 }
@@ -152,23 +153,23 @@ TEST_F(BookletWindow, CancellingWritesNoFileAndTellsNoSuccess) {
     chosen = out.filePath("收藏.pdf");
 
     placement.reset();
-    trigger("ExportBooklet");
+    trigger(&MainWindowCommands::exportBooklet);
     EXPECT_TRUE(offered.isEmpty());
 
     placement = AnswerPlacement::AfterEachQuestion;
     chosen.clear();
-    trigger("ExportBooklet");
+    trigger(&MainWindowCommands::exportBooklet);
     EXPECT_FALSE(offered.isEmpty());
 
     chosen = out.filePath("收藏.pdf");
-    QObject::connect(&window->booklet(), &BookletExport::stageReached, window.get(),
+    QObject::connect(&commands->booklet().exporter(), &BookletExport::stageReached, window.get(),
                      [this](int stage) {
                          if (stage == 1)
                              window->findChild<QProgressDialog *>("BookletProgress")
                                  ->findChild<QPushButton *>()
                                  ->click();
                      });
-    trigger("ExportBooklet");
+    trigger(&MainWindowCommands::exportBooklet);
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('\n').toStdString();
     EXPECT_TRUE(QDir(out.path()).isEmpty());
 }
@@ -176,7 +177,7 @@ TEST_F(BookletWindow, CancellingWritesNoFileAndTellsNoSuccess) {
 TEST_F(BookletWindow, AFolderThatCannotBeWrittenIsToldAsAFailure) {
     startInFavourites();
     chosen = out.filePath("no-such-folder/收藏.pdf");
-    trigger("ExportBooklet");
+    trigger(&MainWindowCommands::exportBooklet);
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].startsWith("PDF没有导出：无法写入"))
         << messages.shown[0].toStdString();

@@ -93,8 +93,12 @@ TEST_F(HostileBank, ADamagedTemplateIsToldOnce) {
 TEST_F(HostileBank, WithoutPicturesEveryButtonShowsItsTextAndWorks) {
     bank.addChoice(group, "题一", "A");
     start(); // the test's program folder has no mv/ pictures
-    for (const char *name : {"gjst", "NewImage1", "NewImage7", "NewImage9", "NewImage10"}) {
-        PictureButton *b = button(name);
+    for (const MainWindowCommand command :
+         {&MainWindowCommands::chapterPractice, &MainWindowCommands::favourites,
+          &MainWindowCommands::exit, &MainWindowCommands::minimise,
+          &MainWindowCommands::showAnswers}) {
+        const char *name = designerName(command);
+        PictureButton *b = button(command);
         ASSERT_NE(b, nullptr);
         EXPECT_TRUE(b->shownPicture().isEmpty()) << name;
         EXPECT_GT(b->width(), 20) << name;
@@ -103,6 +107,6 @@ TEST_F(HostileBank, WithoutPicturesEveryButtonShowsItsTextAndWorks) {
         EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty()) << name;
     }
     messages.answers = {false};
-    button("NewImage7")->click();
+    button(&MainWindowCommands::exit)->click();
     EXPECT_EQ(messages.shown.last(), "确定退出系统？");
 }

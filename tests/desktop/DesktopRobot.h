@@ -13,16 +13,22 @@ namespace velkora::test {
 
 // How long the window manager may take to answer a closed box.
 constexpr int settleMs = 800;
+// How long a window may take to reach its place in the stacking order.
+constexpr int stackingPatienceMs = 5000;
 constexpr int stepTimeoutMs = 20000;
 
 // Works through its steps one at a time while modal windows run their own
-// loops: each step waits until it is ready, then acts.
+// loops: each step waits until it is ready, then acts. An act that opens a
+// window goes on in that window's loop, where the next steps run; any other
+// act (a command waiting for its page) is finished before the next step.
 class Robot : public QObject {
 public:
+    enum class Act { OpensWindow, Finishes };
     struct Step {
         QString name;
         std::function<bool()> ready;
         std::function<void()> act;
+        Act kind = Act::OpensWindow;
     };
 
     explicit Robot(QList<Step> steps) : m_steps(std::move(steps)) {
@@ -55,10 +61,11 @@ private:
             return;
         const Step step = m_steps.takeFirst();
         m_clock.restart();
-        m_busy = true; // an act may open a modal loop that ticks again
+        m_busy = true;
         QTimer::singleShot(0, this, [this, step] {
-            m_busy = false;
+            m_busy = step.kind == Act::Finishes;
             step.act();
+            m_busy = false;
         });
     }
 

@@ -3,8 +3,8 @@
 // window manager hands the focus back.
 #include "DesktopRobot.h"
 
-#include "base/DataLocation.h"
 #include "app/Program.h"
+#include "base/DataLocation.h"
 #include "browse/MainWindow.h"
 #include "page/WebPageView.h"
 #include "support/TestBank.h"
@@ -37,7 +37,9 @@ protected:
         bank.addChoice(w.addGroup(w.addNode("第二节", section, 3), SingleA1), "第二节单选", "B");
     }
 
-    QVariant js(const QString &script) { return window().pageView()->evaluate(script); }
+    QVariant js(const QString &script) {
+        return window().findChild<WebPageView *>("WebBrowser1")->evaluate(script);
+    }
     MainWindow &window() { return program->mainWindow(); }
 
     // The learner's page: the second chapter with option B ticked.
@@ -67,23 +69,24 @@ TEST_F(MainWindowPageTest, ClosingAWindowOrBoxOverTheMainWindowKeepsThePage) {
     program->start();
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return js("document.body.innerText").toString().contains("第一节单选"); }, 15000));
-    window().tree()->setCurrentItem(window().nodeAt(3));
-    window().showSelectedNode();
+    auto *tree = window().findChild<QTreeWidget *>("TreeView1");
+    QTreeWidgetItem *second = tree->topLevelItem(0)->child(0)->child(1);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(second).center());
     js("document.querySelector('input[value=\"B\"]').checked=true");
     ASSERT_TRUE(pageKept());
 
-    const auto command = [this](const char *name) {
-        return [this, name] { window().findChild<QAction *>(name)->trigger(); };
+    const auto command = [this](MainWindowCommand name) {
+        return [this, name] { (window().commands().*name)->trigger(); };
     };
     Robot robot({
-        {"statistics", [] { return true; }, command("StudyStatistics")},
+        {"statistics", [] { return true; }, command(&MainWindowCommands::studyStatistics)},
         {"close statistics", [] { return visibleWindow("StudyStatisticsWindow"); },
          [] { visibleWindow("StudyStatisticsWindow")->close(); }},
         checkPageKept("学习统计"),
-        {"update check", [] { return true; }, command("rjsj")},
+        {"update check", [] { return true; }, command(&MainWindowCommands::updateCheck)},
         {"answer the update box", [] { return openBox(); }, [] { openBox()->accept(); }},
         checkPageKept("the update check's box"),
-        {"restore", [] { return true; }, command("NewImage2")},
+        {"restore", [] { return true; }, command(&MainWindowCommands::restore)},
         {"close restore", [] { return visibleWindow("TForm14"); },
          [] { visibleWindow("TForm14")->close(); }},
         checkPageKept("数据恢复"),

@@ -1,6 +1,5 @@
 #include "feedback/ErrorReportWindow.h"
 #include "FeedbackTestServer.h"
-#include "app/ProgramState.h"
 #include "support/RecordingMessages.h"
 
 #include <QAction>
@@ -19,13 +18,9 @@ namespace {
 class ErrorReportSending : public ::testing::Test {
 protected:
     ErrorReportSending() {
-        program.subjectName = "职业病";
-        program.reportQuestionId = "42";
-        program.reportQuestionText = "题干'一'";
         window.setMessages(messages);
-        window.setProgramState(program);
         window.setFeedbackServer(server.server());
-        window.show();
+        window.openFor({{}, "题干'一'", "42", "职业病"});
         window.reason(2)->setChecked(true);
         window.remark()->setPlainText("图片\n看不清");
     }
@@ -37,8 +32,7 @@ protected:
 
     test::FeedbackTestServer server;
     test::RecordingMessages messages;
-    ProgramState program;
-    ErrorReportWindow window{nullptr};
+    ErrorReportWindow window{QString()};
 };
 
 } // namespace
@@ -85,7 +79,7 @@ TEST_F(ErrorReportSending, CancelSendsNothingAndKeepsTheEntries) {
 
 TEST(ErrorReportWindowAlone, WithoutAServerTheReportFailsPlainly) {
     test::RecordingMessages messages;
-    ErrorReportWindow window(nullptr);
+    ErrorReportWindow window{QString()};
     window.setMessages(messages);
     window.findChild<QAction *>("Button1")->trigger();
     EXPECT_EQ(messages.shown, QStringList{"反馈失败！"});

@@ -54,8 +54,7 @@ protected:
         return id;
     }
     SubmitOutcome submit(ViewMode mode = ViewMode::ChapterPractice) {
-        return ChapterSubmission(bank.db(), page, [this] { return now; })
-            .submit(QString::number(chapter), mode);
+        return ChapterSubmission(bank.db(), page, [this] { return now; }).submit(chapter, mode);
     }
     // The study log as "time chapter question:correct", one entry per row in
     // row order.

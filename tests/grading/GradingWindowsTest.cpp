@@ -32,7 +32,7 @@ protected:
     // Starts the window; its score and list windows run without blocking.
     void startGrading() {
         start();
-        window->grading().setWindowRunner([this](QDialog &dialog) { run(dialog); });
+        commands->grading().setWindowRunner([this](QDialog &dialog) { run(dialog); });
     }
     void run(QDialog &dialog) {
         opened << dialog.objectName();
@@ -71,7 +71,7 @@ protected:
         for (int id : questions)
             bank.exec(QString("UPDATE question SET ct='1' WHERE id=%1").arg(id));
     }
-    void submit() { window->grading().submitChapter(); }
+    void submit() { commands->grading().submitChapter(); }
 
     int first = 0, q1 = 0, q2 = 0, q3 = 0, m1 = 0, q4 = 0;
     QStringList opened;
@@ -100,8 +100,8 @@ TEST_F(Grading, ASubmissionMarksWrongStemsShowsTheScoreAndKeepsThePage) {
     EXPECT_EQ(QList<bool>({red(q1), red(q2), red(q3), red(m1)}),
               QList<bool>({false, true, true, false}));
     EXPECT_TRUE(js(option(q3, 4) + ".checked").toBool());
-    EXPECT_TRUE(button("NewImage16")->isVisibleTo(window.get()));
-    EXPECT_EQ(window->session().interceptArmed(), 1);
+    EXPECT_TRUE(button(&MainWindowCommands::hideAnswers)->isVisibleTo(window.get()));
+    EXPECT_TRUE(session().interceptArmed());
     EXPECT_EQ(ct(q2) + ct(q3), "11");
     EXPECT_EQ(ct(q1) + ct(m1), "");
 }
@@ -121,12 +121,12 @@ TEST_F(Grading, NoTakesOutOnlyTheQuestionsThisSubmissionPutIn) {
 TEST_F(Grading, TheWrongQuestionViewGradesItsQuestionsAndAsksNothing) {
     setCt({q1, q2, q3});
     startGrading();
-    window->grading().openWrongQuestionBank();
+    commands->grading().openWrongQuestionBank();
     EXPECT_EQ(opened, QStringList{"TForm16"});
-    ASSERT_EQ(window->panelCaption(), "错 题 题 库");
+    ASSERT_EQ(treePanel()->caption(), "错 题 题 库");
     EXPECT_EQ(bank.scalar("SELECT group_concat(id) FROM tree WHERE ct='1'"),
               QString::number(first)); // three wrong questions, one chapter flag
-    EXPECT_EQ(window->tree()->topLevelItem(0)->child(0)->childCount(), 1);
+    EXPECT_EQ(tree()->topLevelItem(0)->child(0)->childCount(), 1);
     EXPECT_FALSE(bodyText().contains("配伍"));
     tick(q1, "A");
     submit();
@@ -139,7 +139,7 @@ TEST_F(Grading, TheWrongQuestionViewGradesItsQuestionsAndAsksNothing) {
 TEST_F(Grading, FavouritesAreGradedAloneAndTheReportDropsEmptyTypes) {
     bank.exec(QString("UPDATE question SET scbt='1' WHERE id=%1").arg(q3));
     startGrading();
-    window->openFavourites();
+    trigger(&MainWindowCommands::favourites);
     tick(q3, "ACD");
     submit();
     EXPECT_EQ(reportRows, 3);
@@ -157,20 +157,21 @@ TEST_F(Grading, ASubmissionThatCannotBeReadLeavesEverythingAsItWas) {
     EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_EQ(bank.scalar("SELECT count(*) FROM question WHERE ct='1' OR ct1='1'"), "0");
     EXPECT_EQ(bank.scalar("SELECT count(*) FROM fenshu"), "0");
-    EXPECT_EQ(window->session().interceptArmed(), 1);
+    EXPECT_TRUE(session().interceptArmed());
     EXPECT_TRUE(js(option(q1, 1) + ".checked").toBool());
 }
 
 TEST_F(Grading, SubmittingBeforeAnyChapterIsShownDoesNothing) {
-    window = std::make_unique<MainWindow>(*folder, bank.connection(), program, config, messages);
-    window->grading().setWindowRunner([this](QDialog &dialog) { run(dialog); });
-    window->refreshTree();
-    window->show();
+    window = std::make_unique<MainWindow>(*folder, bank.connection(), messages);
+    commands =
+        std::make_unique<ProgramCommands>(*window, *folder, bank.connection(), config, messages);
+    commands->grading().setWindowRunner([this](QDialog &dialog) { run(dialog); });
+    window->show(); // no chapter shown yet
     submit();
     EXPECT_TRUE(opened.isEmpty());
     EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_EQ(bank.scalar("SELECT count(*) FROM fenshu"), "0");
-    EXPECT_EQ(window->session().interceptArmed(), 0);
+    EXPECT_FALSE(session().interceptArmed());
 }
 
 TEST_F(Grading, AnsweringAgainAsksThenRebuildsTheSamePage) {
@@ -180,9 +181,9 @@ TEST_F(Grading, AnsweringAgainAsksThenRebuildsTheSamePage) {
     tick(q4, "E");
     js(QString("document.getElementById('fan%1').style.color='red'").arg(q4));
     messages.answers = {false, true};
-    window->grading().answerAgain();
+    commands->grading().answerAgain();
     EXPECT_TRUE(red(q4)); // Cancel: the answers stay
-    window->grading().answerAgain();
+    commands->grading().answerAgain();
     EXPECT_EQ(messages.shown, QStringList(2, "重新答题会清除当前所选的答案，是否继续？"));
     EXPECT_TRUE(bodyText().contains("第二节单选"));
     EXPECT_FALSE(red(q4));
@@ -209,7 +210,7 @@ TEST_F(Grading, TheListTakesCheckedQuestionsOutOfTheBank) {
         list.selectAllButton()->click();
         shownIds = list.checkedQuestionIds();
     };
-    window->grading().openWrongQuestionBank();
+    commands->grading().openWrongQuestionBank();
     EXPECT_EQ(shownIds, (QList<RowId>{q1, q3, q4}));
     EXPECT_EQ(ct(q2) + ct(m1), "");
     EXPECT_TRUE(messages.shown.isEmpty());
@@ -217,9 +218,9 @@ TEST_F(Grading, TheListTakesCheckedQuestionsOutOfTheBank) {
 
 TEST_F(Grading, AnEmptyWrongQuestionBankIsToldAndChangesNothing) {
     startGrading();
-    window->grading().openWrongQuestionBank();
+    commands->grading().openWrongQuestionBank();
     EXPECT_EQ(messages.shown, QStringList{"您没有错题！"});
-    EXPECT_EQ(window->panelCaption(), "高 级 试 题");
+    EXPECT_EQ(treePanel()->caption(), "高 级 试 题");
     EXPECT_TRUE(bodyText().contains("单选二"));
 }
 
@@ -251,7 +252,7 @@ TEST_F(Grading, AnsweringAgainAfterAClickOnAPartRebuildsTheChapterShown) {
     js(QString("document.getElementById('fan%1').style.color='red'").arg(q4));
     clickNode(0); // the part: the page stays, the selected node changes
     messages.answers = {true};
-    window->grading().answerAgain();
+    commands->grading().answerAgain();
     EXPECT_TRUE(bodyText().contains("第二节单选"));
     EXPECT_EQ(count("input:checked"), 0);
     EXPECT_FALSE(red(q4));
@@ -260,13 +261,13 @@ TEST_F(Grading, AnsweringAgainAfterAClickOnAPartRebuildsTheChapterShown) {
 TEST_F(Grading, AScoreWindowClosedAtOnceStillArmsThePageCommands) {
     start();
     // The score window is closed before its report could be built.
-    window->grading().setWindowRunner([](QDialog &dialog) {
+    commands->grading().setWindowRunner([](QDialog &dialog) {
         dialog.show();
         dialog.close();
     });
     messages.answers = {true};
     submit();
-    EXPECT_TRUE(window->session().interceptArmed());
+    EXPECT_TRUE(session().interceptArmed());
     // A favourite button then is a command, not a navigation.
     const qsizetype before = messages.shown.size();
     js("document.getElementsByName('torvanescbt')[0].click()");

@@ -18,10 +18,10 @@ int main(int argc, char *argv[]) {
     BankConnection bank(QString::fromLocal8Bit(argv[1]));
     if (!bank.open())
         return 3;
-    const QString chapter = QString::fromLocal8Bit(argv[2]);
+    const RowId chapter = QString::fromLocal8Bit(argv[2]).toLongLong();
     const BankQueries queries(bank.database());
     test::FakePageView page;
-    for (const GroupRow &group : queries.groupsOfChapter(chapter.toLongLong())) {
+    for (const GroupRow &group : queries.groupsOfChapter(chapter)) {
         for (const QuestionRow &question :
              queries.questionsOfGroup(group.id, ViewMode::ChapterPractice)) {
             for (const OptionRow &option : queries.options(question.id))

@@ -2,17 +2,15 @@
 // keeps a favourite, the second finds it again. The window is made as
 // main() makes it, on the program folder named by VELKORA_INSTALLED_DIR,
 // with the learner's files where DataLocation puts them.
-#include "base/AppConfig.h"
 #include "base/DataLocation.h"
-#include "app/ProgramState.h"
 #include "browse/MainWindow.h"
 #include "page/WebPageView.h"
 #include "store/BankConnection.h"
 #include "support/RecordingMessages.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QTest>
-#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 using namespace velkora;
@@ -30,21 +28,18 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(data.problem().isEmpty()) << data.problem().toStdString();
         ASSERT_NE(data.folder().learnerDir(), data.folder().dir()) << "program folder writable";
-        window.pageView()->setTimeout(10000);
-        window.refreshTree();
-        window.show();
-        window.activate();
+        pageView()->setTimeout(10000);
+        window.start();
         ASSERT_TRUE(window.bankOpened()) << bank.problem().toStdString();
     }
-    int count(const QString &script) const { return window.pageView()->evaluate(script).toInt(); }
+    WebPageView *pageView() const { return window.findChild<WebPageView *>("WebBrowser1"); }
+    int count(const QString &script) const { return pageView()->evaluate(script).toInt(); }
     bool waitUntil(const std::function<bool()> &done) { return QTest::qWaitFor(done, 10000); }
 
     const DataLocation data = installedData();
     BankConnection bank{data.folder().bankPath()};
-    ProgramState program;
-    const AppConfig config = AppConfig::load(data.folder().configPath());
     test::RecordingMessages messages;
-    MainWindow window{data.folder(), bank, program, config, messages};
+    MainWindow window{data.folder(), bank, messages};
 };
 
 const QString favouriteButtons = QStringLiteral("document.getElementsByName('torvanescbt').length");
@@ -54,22 +49,16 @@ const QString keptFavourites = QStringLiteral("[...document.getElementsByName('t
 } // namespace
 
 TEST_F(InstalledProgram, FirstStartKeepsAFavourite) {
-    QTreeWidgetItem *chapter = window.tree()->topLevelItem(0);
-    ASSERT_NE(chapter, nullptr);
-    while (chapter->childCount() > 0)
-        chapter = chapter->child(0);
-    window.tree()->setCurrentItem(chapter);
-    window.showSelectedNode();
+    // Start-up shows the first chapter.
     ASSERT_TRUE(waitUntil([&] { return count(favouriteButtons) > 0; }));
     ASSERT_EQ(count(keptFavourites), 0);
-    window.pageView()->evaluate(
-        QStringLiteral("document.getElementsByName('torvanescbt')[0].click()"));
+    pageView()->evaluate(QStringLiteral("document.getElementsByName('torvanescbt')[0].click()"));
     ASSERT_TRUE(waitUntil([&] { return !messages.shown.isEmpty(); }));
     EXPECT_EQ(messages.shown.last(), "收藏成功！");
 }
 
 TEST_F(InstalledProgram, TheFavouriteIsThereOnTheNextStart) {
-    window.openFavourites();
+    window.commands().favourites->trigger();
     EXPECT_TRUE(waitUntil([&] { return count(keptFavourites) == 1; }));
     EXPECT_EQ(count(favouriteButtons), 1);
 }

@@ -1,5 +1,6 @@
 #include "search/SearchCommand.h"
-#include "booklet/BookletExport.h"
+#include "booklet/BookletCommand.h"
+#include "maintenance/RestoreWindow.h"
 #include "search/BankSearch.h"
 #include "support/MainWindowFixture.h"
 
@@ -27,7 +28,7 @@ protected:
         hit = w.addQuestion(w.addGroup(second, SingleA1), "<b>矽</b>肺最常见的并发症是", "B",
                             "以肺结核最多见", {"肺癌", "肺结核", "气胸"});
         start();
-        search = new SearchCommand(*window, bank.connection(), messages);
+        search = &commands->search();
     }
 
     void searchFor(const QString &text) {
@@ -53,9 +54,9 @@ TEST_F(SearchCommandTest, ShowsTheHitsHighlightedOnAPageOfTheirOwn) {
                  ".map(function(m){return m.textContent;}).join('|')")
                   .toString(),
               "肺|并发症|肺|肺|肺"); // stem (across the bank's markup), options, explanation
-    EXPECT_TRUE(window->showsSearchResults());
-    EXPECT_EQ(window->pageToolbar()->chapterLabel()->text(), "搜索结果");
-    EXPECT_TRUE(window->tree()->selectedItems().isEmpty());
+    EXPECT_TRUE(window->browseHost().showsSearchResults());
+    EXPECT_EQ(pageToolbar()->chapterLabel()->text(), "搜索结果");
+    EXPECT_TRUE(tree()->selectedItems().isEmpty());
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
@@ -70,32 +71,33 @@ TEST_F(SearchCommandTest, TheInPageCommandsWorkOnTheResultsPage) {
 
 TEST_F(SearchCommandTest, SubmittingOrAnsweringAgainTellsThatOnlyChaptersAreGraded) {
     searchFor("并发症");
-    for (const char *command : {"NewImage12", "NewImage11"}) {
+    for (const MainWindowCommand command :
+         {&MainWindowCommands::submitChapter, &MainWindowCommands::answerAgain}) {
         messages.shown.clear();
         trigger(command);
-        ASSERT_EQ(messages.shown.size(), 1) << command;
+        ASSERT_EQ(messages.shown.size(), 1) << designerName(command);
         EXPECT_TRUE(messages.shown.first().startsWith("只有章节的试题才能交卷评分和重新答题"));
-        EXPECT_TRUE(bodyText().contains("共找到 1 道试题")) << command;
+        EXPECT_TRUE(bodyText().contains("共找到 1 道试题")) << designerName(command);
     }
     EXPECT_EQ(bank.scalar("SELECT count(*) FROM fenshu"), "0");
     clickNode(2); // a chapter again: graded as before
-    EXPECT_FALSE(window->showsSearchResults());
+    EXPECT_FALSE(window->browseHost().showsSearchResults());
 }
 
 TEST_F(SearchCommandTest, CtrlFReachesTheFieldWhichIsNamedForAssistiveTools) {
     window->activateWindow();
-    trigger("SearchBank");
+    trigger(&MainWindowCommands::searchBank);
     EXPECT_TRUE(search->field()->hasFocus());
     QAccessibleInterface *field = QAccessible::queryAccessibleInterface(search->field());
     ASSERT_NE(field, nullptr);
     EXPECT_EQ(field->text(QAccessible::Name), "搜索试题");
     EXPECT_EQ(field->role(), QAccessible::EditableText);
-    EXPECT_EQ(window->findChild<QAction *>("SearchBank")->shortcut(), QKeySequence::Find);
+    EXPECT_EQ(window->commands().searchBank->shortcut(), QKeySequence::Find);
 }
 
 TEST_F(SearchCommandTest, NothingFoundAndEmptyInputAreHarmless) {
     searchFor("   ");
-    EXPECT_FALSE(window->showsSearchResults());
+    EXPECT_FALSE(window->browseHost().showsSearchResults());
     searchFor("\"NEAR( 😀 %_");
     EXPECT_TRUE(bodyText().contains("没有找到含有“\"NEAR( 😀 %_”的试题。"));
     EXPECT_TRUE(messages.shown.isEmpty());
@@ -106,7 +108,7 @@ TEST_F(SearchCommandTest, ABankOpenedAnewIsSearchedAsItIsNow) {
     bank.writer().addQuestion(
         bank.writer().addGroup(bank.scalar("SELECT max(id) FROM tree").toLongLong(), SingleA1),
         "新的并发症题", "A");
-    window->reloadBank(); // as after a restore
+    emit part<RestoreWindow>("TForm14")->bankRestored(); // as after a restore
     searchFor("并发症");
     EXPECT_TRUE(bodyText().contains("共找到 2 道试题"));
 }
@@ -116,13 +118,14 @@ TEST_F(SearchCommandTest, ABookletOfTheResultsHoldsTheQuestionsFound) {
         GTEST_SKIP() << "poppler-utils is not installed";
     QTemporaryDir out;
     QString offered;
-    window->booklet().setPlacementChooser([] { return AnswerPlacement::AfterEachQuestion; });
-    window->booklet().setFileChooser([&](const QString &preset) {
+    commands->booklet().exporter().setPlacementChooser(
+        [] { return AnswerPlacement::AfterEachQuestion; });
+    commands->booklet().exporter().setFileChooser([&](const QString &preset) {
         offered = preset;
         return out.filePath("search.pdf");
     });
     searchFor("并发症");
-    trigger("ExportBooklet");
+    trigger(&MainWindowCommands::exportBooklet);
     ASSERT_EQ(messages.shown.value(0), "PDF已导出：" + out.filePath("search.pdf"));
     EXPECT_TRUE(QFileInfo(offered).fileName().startsWith("搜索结果 并发症（共 1 题）-"));
     QProcess text;
@@ -143,14 +146,14 @@ TEST_F(SearchCommandTest, ABookletOfTheResultsHoldsEveryQuestionFoundNotOnlyThos
         matching << bank.writer().addQuestion(group, QString("矽肺分期第%1题").arg(i), "A");
     searchFor("矽肺");
     EXPECT_TRUE(bodyText().contains("共找到 251 道试题，显示前 200 道。"));
-    EXPECT_EQ(window->bookletQuestions(), matching);
+    EXPECT_EQ(commands->booklet().questions(), matching);
     QString offered;
-    window->booklet().setPlacementChooser([] { return AnswerPlacement::AtEnd; });
-    window->booklet().setFileChooser([&](const QString &preset) {
+    commands->booklet().exporter().setPlacementChooser([] { return AnswerPlacement::AtEnd; });
+    commands->booklet().exporter().setFileChooser([&](const QString &preset) {
         offered = preset;
         return QString(); // cancelled: nothing is printed
     });
-    trigger("ExportBooklet");
+    trigger(&MainWindowCommands::exportBooklet);
     EXPECT_TRUE(QFileInfo(offered).fileName().startsWith("搜索结果 矽肺（共 251 题）-"))
         << offered.toStdString();
 }

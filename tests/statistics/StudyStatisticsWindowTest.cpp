@@ -1,5 +1,6 @@
 #include "statistics/StudyStatisticsWindow.h"
 #include "app/ProgramCommands.h"
+#include "chrome/TitleStrip.h"
 #include "statistics/StudyLog.h"
 #include "support/MainWindowFixture.h"
 
@@ -21,12 +22,6 @@ class StudyStatisticsWindowTest : public MainWindowFixture {
 protected:
     StudyStatisticsWindowTest() { chapter = bank.addChapterPath(); }
 
-    void startWithCommands() {
-        start();
-        commands = std::make_unique<ProgramCommands>(*window, *folder, bank.connection(), program,
-                                                     config, messages);
-    }
-
     // Runs the command and hands the window it opened to `look`, then closes
     // it; false when no statistics window opened.
     bool openStatistics(const std::function<void(StudyStatisticsWindow &)> &look) {
@@ -40,7 +35,7 @@ protected:
                 statistics->close();
             }
         });
-        trigger("StudyStatistics");
+        trigger(&MainWindowCommands::studyStatistics);
         return opened;
     }
 
@@ -57,17 +52,16 @@ protected:
     }
 
     RowId chapter = 0;
-    std::unique_ptr<ProgramCommands> commands;
 };
 
 } // namespace
 
 TEST_F(StudyStatisticsWindowTest, ItsButtonStandsLeftOfTheMinimiseButtonWhichStaysInPlace) {
-    startWithCommands();
-    TitleStrip *strip = window->titleStrip();
+    start();
+    TitleStrip *strip = &window->titleStrip();
     QToolButton *statistics = strip->statisticsButton();
     EXPECT_EQ(statistics->text(), "学习统计");
-    EXPECT_EQ(statistics->defaultAction(), window->findChild<QAction *>("StudyStatistics"));
+    EXPECT_EQ(statistics->defaultAction(), window->commands().studyStatistics);
     EXPECT_EQ(strip->minimiseButton()->x(), strip->width() - 90);
     EXPECT_TRUE(statistics->isVisibleTo(window.get()));
     EXPECT_LT(statistics->geometry().right(), strip->minimiseButton()->x());
@@ -81,7 +75,7 @@ TEST_F(StudyStatisticsWindowTest, ItsButtonStandsLeftOfTheMinimiseButtonWhichSta
 
 TEST_F(StudyStatisticsWindowTest, ABankWithoutHistoryShowsItsChaptersAndTheEmptyState) {
     bank.addChoice(bank.writer().addGroup(chapter, SingleA1), "题", "A");
-    startWithCommands();
+    start();
 
     ASSERT_TRUE(openStatistics([&](StudyStatisticsWindow &statistics) {
         EXPECT_EQ(statistics.windowTitle(), "学习统计");
@@ -105,7 +99,7 @@ TEST_F(StudyStatisticsWindowTest, ABankWithoutHistoryShowsItsChaptersAndTheEmpty
 TEST_F(StudyStatisticsWindowTest, EveryOpeningShowsTheHistoryAsItIsNow) {
     const RowId question = bank.addChoice(bank.writer().addGroup(chapter, SingleA1), "题", "A");
     StudyLog(bank.db()).recordPractice(chapter, ChapterGrade{{}, {question}, {}});
-    startWithCommands();
+    start();
     ASSERT_TRUE(openStatistics([&](StudyStatisticsWindow &statistics) {
         EXPECT_EQ(statistics.progressTree()->topLevelItem(0)->text(3), "100%");
         EXPECT_TRUE(statistics.findChildren<QChartView *>().isEmpty());
@@ -131,8 +125,8 @@ TEST_F(StudyStatisticsWindowTest, EveryOpeningShowsTheHistoryAsItIsNow) {
 }
 
 TEST_F(StudyStatisticsWindowTest, AnUnreadableBankIsToldAndOpensNoWindow) {
-    startWithCommands();
+    start();
     bank.connection().close();
-    trigger("StudyStatistics");
+    trigger(&MainWindowCommands::studyStatistics);
     EXPECT_EQ(messages.shown, QStringList{"学习统计未能读取，请检查题库文件后再试。"});
 }

@@ -1,4 +1,4 @@
-#include "browse/ReportPreview.h"
+#include "browse/ReportedQuestion.h"
 
 #include "browse/ChapterPage.h"
 #include "store/BankQueries.h"
@@ -22,6 +22,8 @@ ReportPreview composeReportPreview(const BankQueries &queries, RowId questionId,
     preview.fragments = composer.takeFragments();
     preview.questionText = question->content;
     preview.questionId = QString::number(question->id);
+    if (const std::optional<Subject> subject = queries.subject())
+        preview.subject = subject->name;
     return preview;
 }
 
