@@ -117,8 +117,7 @@ int main(int argc, char *argv[]) {
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer clock;
         clock.start();
-        ChapterSubmission(bank.database(), view)
-            .submit(chapterId, ViewMode::ChapterPractice);
+        ChapterSubmission(bank.database(), view).submit(chapterId, ViewMode::ChapterPractice);
         submissions << clock.nsecsElapsed() / 1e6;
     }
     std::printf("chapter of %d questions, %d controls read, %d / %d answered, median of %d runs\n",

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "base/WallClock.h"
 #include "exam/ExamClass.h"
 #include "exam/ExamNavigator.h"
 #include "exam/SheetColour.h"
-#include "base/WallClock.h"
 
 #include <QSqlDatabase>
 #include <array>

@@ -1,7 +1,7 @@
 #include "maintenance/BankBackup.h"
 
-#include "maintenance/BankFileCheck.h"
 #include "base/FileReplacement.h"
+#include "maintenance/BankFileCheck.h"
 #include "maintenance/StagingFile.h"
 #include "store/BankConnection.h"
 #include "store/ScopedDatabase.h"

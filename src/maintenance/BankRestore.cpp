@@ -1,7 +1,7 @@
 #include "maintenance/BankRestore.h"
 
-#include "maintenance/BankFileCheck.h"
 #include "base/FileReplacement.h"
+#include "maintenance/BankFileCheck.h"
 #include "maintenance/RegularFile.h"
 #include "store/BankConnection.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/WallClock.h"
 #include "exam/PaperScoring.h"
 #include "grading/ChapterGrader.h"
-#include "base/WallClock.h"
 
 #include <QSqlDatabase>
 
