@@ -7,14 +7,14 @@
 
 #include "app/DialogMessages.h"
 #include "base/ProgramFolder.h"
-#include "exam/AnswerSheetBox.h"
-#include "exam/CandidateCardWindow.h"
-#include "exam/ExamClass.h"
-#include "exam/ExamCountdown.h"
-#include "exam/ExamEntryWindow.h"
-#include "exam/ExamLoginWindow.h"
-#include "exam/ExamSettingsWindow.h"
-#include "exam/ExamWindow.h"
+#include "exam/paper/ExamClass.h"
+#include "exam/session/ExamCountdown.h"
+#include "exam/windows/AnswerSheetBox.h"
+#include "exam/windows/CandidateCardWindow.h"
+#include "exam/windows/ExamEntryWindow.h"
+#include "exam/windows/ExamLoginWindow.h"
+#include "exam/windows/ExamSettingsWindow.h"
+#include "exam/windows/ExamWindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "exam/paper/ExamClass.h"
+#include "exam/paper/PaperQueries.h"
+#include "page/Fragments.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace velkora {
+
+class PageView;
+
+// Who shows a paper entry: the first page after the draw, a step with
+// 上一题 / 下一题, a jump from the answer sheet, or the review after
+// submission. They differ in the picture and in what ends a matching item.
+enum class RowVariant { FirstPage, Step, Jump, Review };
+
+// The page of one paper entry: its markup, and the candidate's stored
+// answers to preselect on it.
+struct RowPage {
+    QStringList fragments;
+    QStringList checkedIds;                        // options to check
+    QList<std::pair<QString, QString>> selections; // drop-down id, letter
+};
+
+// Turns one paper entry into page content, reading its options or items
+// from the bank. Throws StoreError when a read fails.
+// Picture names are handed to `pictures` to find the file the page shows.
+RowPage composeRowPage(const PaperRow &row, RowVariant variant, const PaperQueries &queries,
+                       const PictureLocator &pictures = {});
+
+// Shows one paper entry in a page view: loads the template, appends the
+// entry's fragments in one batch and preselects the stored answers.
+class PaperRowRenderer {
+public:
+    PaperRowRenderer(PageView &view, PaperQueries queries, QString templatePath,
+                     PictureLocator pictures = {});
+
+    // False (and logged) when the page did not load or take the content.
+    // Throws StoreError when the entry's rows cannot be read.
+    bool render(const PaperRow &row, RowVariant variant);
+    // An empty page (for an exam whose paper has no rows).
+    bool renderEmpty();
+
+private:
+    PageView &m_view;
+    PaperQueries m_queries;
+    QString m_templatePath;
+    PictureLocator m_pictures;
+};
+
+} // namespace velkora
