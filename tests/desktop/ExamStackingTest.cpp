@@ -109,6 +109,7 @@ protected:
     std::unique_ptr<ExamEntry> entry;
     bool examRunningMark = false;
     int examsStarted = 0;
+    bool submitted = false;
     QStringList failures;
 };
 
@@ -139,8 +140,16 @@ TEST_F(ExamOnDesktopTest, TheExamWindowStaysInFrontOfTheCardAfterEveryBox) {
         checkExamInFront("the type rule"),
         // The card's "开始考试" cannot start a second exam over the first.
         {"second start", [] { return true; }, [] { trigger("TForm3", "SpeedButton2"); }},
-        {"submit", [] { return !openBox(); }, [] { trigger("TForm4", "BitBtn5"); }},
-        {"next after submission", [] { return !openBox(); }, [] { trigger("TForm4", "BitBtn2"); }},
+        // The submission waits for its result page with events flowing, and
+        // the exam window drops a command that arrives meanwhile: the next
+        // one waits until the submission has returned.
+        {"submit", [] { return !openBox(); },
+         [this] {
+             trigger("TForm4", "BitBtn5");
+             submitted = true;
+         }},
+        {"next after submission", [this] { return submitted && !openBox(); },
+         [] { trigger("TForm4", "BitBtn2"); }},
         answerBox("您已经交卷，不能进行\"下一题\"的操作！"),
         checkExamInFront("the submitted notice"),
         {"close", [] { return true; }, [] { visibleWindow("TForm4")->close(); }},
