@@ -1,5 +1,6 @@
 #include "exam/windows/ExamWindow.h"
 
+#include "base/CompanionProgram.h"
 #include "base/Messages.h"
 #include "chrome/PictureButton.h"
 #include "exam/paper/PaperAssembly.h"
@@ -22,7 +23,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLoggingCategory>
-#include <QProcess>
 #include <QProgressBar>
 #include <QScopedValueRollback>
 #include <QScreen>
@@ -396,11 +396,8 @@ bool ExamWindow::renderEntry(const QString &tid, RowVariant variant) {
 }
 
 void ExamWindow::startCalculator() {
-    const QString program = m_folder.path(QStringLiteral("JSJ"));
-    if (!QProcess::startDetached(program, {}, m_folder.dir())) {
-        qCWarning(lcExamWindow) << "calculator did not start:" << program;
+    if (!startCompanionProgram(m_folder, QStringLiteral("JSJ")))
         m_messages.inform(QStringLiteral("计算器未能启动。"));
-    }
 }
 
 void ExamWindow::showHelp() {
