@@ -45,8 +45,8 @@ void addMatchingItems(RowPage &page, const PaperRow &row, RowVariant variant,
 }
 
 void addOptions(RowPage &page, const PaperRow &row, const PaperQueries &queries) {
-    const QString input =
-        row.lx == lxCode(ExamClass::Single) ? QStringLiteral("radio") : QStringLiteral("checkbox");
+    const bool single = row.lx == lxCode(ExamClass::Single);
+    const QString input = single ? QStringLiteral("radio") : QStringLiteral("checkbox");
     for (const ExamOption &option : queries.options(row.sourceId.toLongLong())) {
         const QString &id = option.id;
         page.fragments << QStringLiteral("<br>")
@@ -58,6 +58,8 @@ void addOptions(RowPage &page, const PaperRow &row, const PaperQueries &queries)
                        << QStringLiteral("<br>");
         if (!option.letter.isEmpty() && row.given.contains(option.letter))
             page.checkedIds << id;
+        if (single)
+            page.optionsByLetter[option.letter.trimmed()] << id;
     }
 }
 
@@ -92,7 +94,8 @@ PaperRowRenderer::PaperRowRenderer(PageView &view, PaperQueries queries, QString
       m_pictures(std::move(pictures)) {}
 
 bool PaperRowRenderer::render(const PaperRow &row, RowVariant variant) {
-    const RowPage page = composeRowPage(row, variant, m_queries, m_pictures);
+    m_optionsByLetter.clear();
+    RowPage page = composeRowPage(row, variant, m_queries, m_pictures);
     if (!m_view.load(m_templatePath)) {
         qCWarning(lcExamPage) << "exam page template did not load:" << m_templatePath;
         return false;
@@ -102,10 +105,18 @@ bool PaperRowRenderer::render(const PaperRow &row, RowVariant variant) {
         qCWarning(lcExamPage) << "exam page did not take entry" << row.tid;
         return false;
     }
+    m_optionsByLetter = std::move(page.optionsByLetter);
     return true;
 }
 
+bool PaperRowRenderer::render(const QString &tid, RowVariant variant) {
+    m_optionsByLetter.clear();
+    const std::optional<PaperRow> row = m_queries.row(tid);
+    return row && render(*row, variant);
+}
+
 bool PaperRowRenderer::renderEmpty() {
+    m_optionsByLetter.clear();
     if (m_view.load(m_templatePath))
         return true;
     qCWarning(lcExamPage) << "exam page template did not load:" << m_templatePath;

@@ -4,6 +4,7 @@
 #include "exam/paper/PaperQueries.h"
 #include "page/Fragments.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -22,6 +23,7 @@ struct RowPage {
     QStringList fragments;
     QStringList checkedIds;                        // options to check
     QList<std::pair<QString, QString>> selections; // drop-down id, letter
+    QHash<QString, QStringList> optionsByLetter;   // single choice: the options a letter selects
 };
 
 // Turns one paper entry into page content, reading its options or items
@@ -31,7 +33,8 @@ RowPage composeRowPage(const PaperRow &row, RowVariant variant, const PaperQueri
                        const PictureLocator &pictures = {});
 
 // Shows one paper entry in a page view: loads the template, appends the
-// entry's fragments in one batch and preselects the stored answers.
+// entry's fragments in one batch and preselects the stored answers. It
+// remembers which options of the entry shown a letter key selects.
 class PaperRowRenderer {
 public:
     PaperRowRenderer(PageView &view, PaperQueries queries, QString templatePath,
@@ -40,14 +43,24 @@ public:
     // False (and logged) when the page did not load or take the content.
     // Throws StoreError when the entry's rows cannot be read.
     bool render(const PaperRow &row, RowVariant variant);
+    // The same for the entry numbered `tid`; false when the paper has none.
+    bool render(const QString &tid, RowVariant variant);
     // An empty page (for an exam whose paper has no rows).
     bool renderEmpty();
+
+    // The ids of the options `letter` ("A" .. "H") selects on the page
+    // rendered last: those of its single-choice entry with that letter;
+    // none for another kind, or when that page did not show.
+    QStringList optionsForLetter(const QString &letter) const {
+        return m_optionsByLetter.value(letter);
+    }
 
 private:
     PageView &m_view;
     PaperQueries m_queries;
     QString m_templatePath;
     PictureLocator m_pictures;
+    QHash<QString, QStringList> m_optionsByLetter;
 };
 
 } // namespace velkora

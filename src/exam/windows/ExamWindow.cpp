@@ -326,26 +326,9 @@ template <typename Command> void ExamWindow::exclusively(Command &&command) {
 }
 
 void ExamWindow::answerByKey(const QString &letter) {
-    checkOptionByKey(letter);
+    if (const QStringList options = m_renderer->optionsForLetter(letter); !options.isEmpty())
+        m_page->presetControls(options, {});
     m_nextButton->setFocus();
-}
-
-void ExamWindow::checkOptionByKey(const QString &letter) {
-    try {
-        const PaperQueries queries(m_bank.database());
-        const std::optional<PaperRow> row = queries.row(currentTid());
-        if (!row || row->lx != lxCode(ExamClass::Single))
-            return;
-        QStringList optionIds;
-        for (const ExamOption &option : queries.options(row->sourceId.toLongLong()))
-            optionIds << option.id;
-        for (const ControlState &control : m_page->controls()) {
-            if (optionIds.contains(control.id) && control.value.trimmed() == letter)
-                m_page->presetControls({control.id}, {});
-        }
-    } catch (const StoreError &error) {
-        qCWarning(lcExamWindow) << "key answer not applied:" << error.message();
-    }
 }
 
 void ExamWindow::nextQuestion() {
@@ -384,15 +367,12 @@ void ExamWindow::showWithKeysSuspended(const QString &text) {
     m_messages.inform(text);
 }
 
-bool ExamWindow::renderEntry(const QString &tid, RowVariant variant) {
-    bool shown = false;
+void ExamWindow::renderEntry(const QString &tid, RowVariant variant) {
     try {
-        if (const std::optional<PaperRow> row = PaperQueries(m_bank.database()).row(tid))
-            shown = m_renderer->render(*row, variant);
+        m_renderer->render(tid, variant);
     } catch (const StoreError &error) {
         qCWarning(lcExamWindow) << "entry" << tid << "could not be read:" << error.message();
     }
-    return shown;
 }
 
 void ExamWindow::startCalculator() {

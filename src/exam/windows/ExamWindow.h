@@ -89,9 +89,8 @@ private:
 
     void carryOut(const MoveDecision &decision, RowVariant variant);
     void showWithKeysSuspended(const QString &text);
-    bool renderEntry(const QString &tid, RowVariant variant);
+    void renderEntry(const QString &tid, RowVariant variant);
     void answerByKey(const QString &letter);
-    void checkOptionByKey(const QString &letter);
 
     BankConnection &m_bank;
     Messages &m_messages;

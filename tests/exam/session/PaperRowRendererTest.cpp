@@ -21,12 +21,11 @@ protected:
         return bank.scalar(QString("SELECT id FROM opinion WHERE questionid=%1 AND code='%2'")
                                .arg(questionId, letter));
     }
-    bool render(const PaperRow &row, RowVariant variant) {
-        return PaperRowRenderer(view, queries(), "yk.html").render(row, variant);
-    }
+    bool render(const PaperRow &row, RowVariant variant) { return renderer.render(row, variant); }
 
     ExamBank bank;
     FakePageView view;
+    PaperRowRenderer renderer{view, queries(), "yk.html"};
 };
 
 } // namespace
@@ -49,6 +48,10 @@ TEST_F(PaperRowRendererTest, SingleChoiceFirstPageWithPictureAndStoredAnswer) {
                            input.arg(b, "B", "乙"), "<br>"}));
     ASSERT_EQ(view.preset.size(), 1);
     EXPECT_EQ(view.preset[0].checkedIds, QStringList{b});
+    // What a letter key selects is known without asking the page.
+    EXPECT_EQ(renderer.optionsForLetter("A"), QStringList{a});
+    EXPECT_EQ(renderer.optionsForLetter("B"), QStringList{b});
+    EXPECT_TRUE(renderer.optionsForLetter("C").isEmpty());
 }
 
 TEST_F(PaperRowRendererTest, JumpAndReviewDropThePictureAndReviewAddsTheAnswer) {
@@ -61,6 +64,7 @@ TEST_F(PaperRowRendererTest, JumpAndReviewDropThePictureAndReviewAddsTheAnswer) 
     EXPECT_EQ(view.appended.size(), 13);
     EXPECT_TRUE(view.appended[2].startsWith(" <input type=\"checkbox\""));
     EXPECT_EQ(view.preset[0].checkedIds.size(), 2);
+    EXPECT_TRUE(renderer.optionsForLetter("A").isEmpty()) << "letter keys answer single choice";
 
     render(row, RowVariant::Review);
     EXPECT_EQ(view.appended.first(), "<br>1.多选<br>");
@@ -122,10 +126,19 @@ TEST_F(PaperRowRendererTest, MatchingChoicesArePreselectedOnlyWhenPartOfTheStore
     EXPECT_EQ(view.appended[2], "<body> <b>正确答案：B</b> </body><br> <br>");
 }
 
-TEST_F(PaperRowRendererTest, APageThatDoesNotLoadIsReported) {
+TEST_F(PaperRowRendererTest, APageThatDoesNotShowIsReportedAndTakesNoLetterKey) {
     bank.addQuestions(SingleA1, 1);
     const PaperRow row = drawOnly({1, 0, 0, 0});
+    ASSERT_TRUE(renderer.render(row.tid, RowVariant::Step));
+    ASSERT_FALSE(renderer.optionsForLetter("A").isEmpty());
+
     view.loadSucceeds = false;
     EXPECT_FALSE(render(row, RowVariant::Step));
     EXPECT_TRUE(view.appended.isEmpty());
+    EXPECT_TRUE(renderer.optionsForLetter("A").isEmpty());
+
+    view.loadSucceeds = true;
+    ASSERT_TRUE(render(row, RowVariant::Step));
+    EXPECT_FALSE(renderer.render("9", RowVariant::Jump)) << "no entry numbered 9";
+    EXPECT_TRUE(renderer.optionsForLetter("A").isEmpty());
 }
