@@ -53,4 +53,13 @@ AnswerSheet layOutAnswerSheet(const ExamCounts &counts, const QStringList &caseT
     return sheet;
 }
 
+AnswerSheet layOutAnswerSheet(const AssembledPaper &paper) {
+    QStringList caseTids;
+    for (const PaperRow &row : paper.rows) {
+        if (row.lx == lxCode(ExamClass::Case))
+            caseTids << row.tid;
+    }
+    return layOutAnswerSheet(paper.counts, caseTids);
+}
+
 } // namespace velkora

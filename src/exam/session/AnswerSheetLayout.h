@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exam/paper/ExamClass.h"
+#include "exam/paper/PaperAssembly.h"
 #include "exam/paper/PaperDraw.h"
 
 #include <QList>
@@ -33,5 +34,7 @@ struct AnswerSheet {
 // (not by the rows actually drawn); a case gets one button per paper row
 // of its questions, `caseTids` in paper order.
 AnswerSheet layOutAnswerSheet(const ExamCounts &counts, const QStringList &caseTids);
+// The answer sheet of a drawn paper, by its counts and its case rows.
+AnswerSheet layOutAnswerSheet(const AssembledPaper &paper);
 
 } // namespace velkora
