@@ -123,4 +123,12 @@ bool PaperRowRenderer::renderEmpty() {
     return false;
 }
 
+bool PaperRowRenderer::renderResult(const QString &resultFragment) {
+    m_optionsByLetter.clear();
+    if (m_view.load(m_templatePath) && m_view.appendHtml({resultFragment}))
+        return true;
+    qCWarning(lcExamPage) << "the result page did not show";
+    return false;
+}
+
 } // namespace velkora

@@ -32,9 +32,10 @@ struct RowPage {
 RowPage composeRowPage(const PaperRow &row, RowVariant variant, const PaperQueries &queries,
                        const PictureLocator &pictures = {});
 
-// Shows one paper entry in a page view: loads the template, appends the
-// entry's fragments in one batch and preselects the stored answers. It
-// remembers which options of the entry shown a letter key selects.
+// Shows the exam's pages in a page view. For one paper entry it loads the
+// template, appends the entry's fragments in one batch and preselects the
+// stored answers, and it remembers which options of that entry a letter
+// key selects.
 class PaperRowRenderer {
 public:
     PaperRowRenderer(PageView &view, PaperQueries queries, QString templatePath,
@@ -47,6 +48,8 @@ public:
     bool render(const QString &tid, RowVariant variant);
     // An empty page (for an exam whose paper has no rows).
     bool renderEmpty();
+    // The result table after submission; false (and logged) when it did not show.
+    bool renderResult(const QString &resultFragment);
 
     // The ids of the options `letter` ("A" .. "H") selects on the page
     // rendered last: those of its single-choice entry with that letter;

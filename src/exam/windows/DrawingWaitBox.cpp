@@ -1,11 +1,13 @@
 #include "exam/windows/DrawingWaitBox.h"
 
+#include <QEventLoop>
 #include <QLabel>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace velkora {
 
-DrawingWaitBox::DrawingWaitBox(QWidget *parent)
+DrawingWaitBox::DrawingWaitBox(const QWidget &anchor, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("TForm7"));
     setWindowTitle(QStringLiteral("提示"));
@@ -26,6 +28,15 @@ DrawingWaitBox::DrawingWaitBox(QWidget *parent)
     layout->setContentsMargins(24, 18, 24, 18);
     layout->addWidget(label);
     setFixedSize(sizeHint());
+    move(anchor.frameGeometry().topLeft() + QPoint(165, 350));
+    show();
+    repaint();
+}
+
+void DrawingWaitBox::pauseWithEvents(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 } // namespace velkora

@@ -3,25 +3,21 @@
 #include "base/ProgramFolder.h"
 #include "exam/paper/TitleLevel.h"
 #include "exam/session/ExamNavigator.h"
-#include "exam/session/PaperRowRenderer.h"
 
 #include <QDialog>
 #include <QPointer>
 #include <functional>
 #include <memory>
 
-class QAction;
-class QLabel;
-class QProgressBar;
-
 namespace velkora {
 
 class AnswerSheetBox;
 class BankConnection;
+class ExamBottomPanel;
 class ExamCountdown;
+class ExamScreen;
 class KeyReleaseFilter;
 class Messages;
-class PictureButton;
 class RandomSource;
 class Ticker;
 class WebPageView;
@@ -49,14 +45,7 @@ public:
 
     // Draws the paper and shows its first entry; does nothing after the
     // first call (later activations return from message boxes).
-    void formActivate();
-
-    bool isAssembled() const { return m_assembled; }
-    QString currentTid() const { return m_navigator.currentTid(); }
-    WebPageView *pageView() const { return m_page; }
-    AnswerSheetBox *answerSheet() const { return m_sheet; }
-
-    KeyReleaseFilter *keyWatcher() const { return m_keys; }
+    void drawPaperOnce();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -68,17 +57,11 @@ protected:
 
 private:
     void buildAreas();
-    QWidget *buildInfoBox();
-    QWidget *buildBottomPanel();
-    PictureButton *addCommand(const char *objectName, const QString &face, const QString &picture,
-                              void (ExamWindow::*command)());
+    void addCommands();
 
-    void assemble();
     void offerOnlyClosing();
     // Runs a command of the window unless another one is still in progress.
     template <typename Command> void exclusively(Command &&command);
-    void showWaitBoxAndPause();
-    void showFirstEntry(const QList<PaperRow> &rows);
 
     void nextQuestion();
     void previousQuestion();
@@ -87,9 +70,6 @@ private:
     void showHelp();
     void submitPaper();
 
-    void carryOut(const MoveDecision &decision, RowVariant variant);
-    void showWithKeysSuspended(const QString &text);
-    void renderEntry(const QString &tid, RowVariant variant);
     void answerByKey(const QString &letter);
 
     BankConnection &m_bank;
@@ -100,17 +80,13 @@ private:
     ExamNavigator m_navigator;
 
     WebPageView *m_page = nullptr;
-    std::unique_ptr<PaperRowRenderer> m_renderer;
     AnswerSheetBox *m_sheet = nullptr;
+    ExamBottomPanel *m_panel = nullptr;
     ExamCountdown *m_countdown = nullptr;
     KeyReleaseFilter *m_keys = nullptr;
-    PictureButton *m_nextButton = nullptr;
-    QLabel *m_minutesLabel = nullptr;
-    QLabel *m_answeredLabel = nullptr;
-    QLabel *m_rowCountLabel = nullptr;
-    QProgressBar *m_progress = nullptr;
+    std::unique_ptr<ExamScreen> m_screen;
 
-    bool m_assembled = false;
+    bool m_drawAttempted = false;
     bool m_shownOnce = false;
     bool m_commandRunning = false;
     bool m_drawFailed = false;
