@@ -9,12 +9,12 @@
 #include "BenchSupport.h"
 #include "SyntheticBank.h"
 #include "base/Messages.h"
-#include "exam/AnswerSheetBox.h"
-#include "exam/ExamCountdown.h"
-#include "exam/ExamWindow.h"
-#include "exam/PaperAssembly.h"
-#include "exam/PaperScoring.h"
-#include "exam/RandomSource.h"
+#include "exam/paper/PaperAssembly.h"
+#include "exam/paper/RandomSource.h"
+#include "exam/session/ExamCountdown.h"
+#include "exam/session/PaperScoring.h"
+#include "exam/windows/AnswerSheetBox.h"
+#include "exam/windows/ExamWindow.h"
 #include "page/WebPageView.h"
 #include "store/BankConnection.h"
 #include "store/BankFile.h"
@@ -119,7 +119,7 @@ double millisecondsOf(const std::function<void()> &work) {
 // The answer-sheet button found by walking the window's children.
 void colourByLookup(ExamWindow &window, const QString &tid, SheetColour colour) {
     if (window.findChild<QPushButton *>(sheetButtonName(tid)))
-        window.answerSheet()->setColour({sheetButtonName(tid), colour});
+        window.findChild<AnswerSheetBox *>("ScrollBox1")->setColour({sheetButtonName(tid), colour});
 }
 
 bool kindHasRow(const QSqlDatabase &db, const QString &lx, bool answered) {
@@ -136,7 +136,7 @@ bool kindHasRow(const QSqlDatabase &db, const QString &lx, bool answered) {
 // fragment and per preselected option. Returns the new position.
 QString stepWithRoundTrips(ExamWindow &window, const QSqlDatabase &db, const QString &templatePath,
                            const QString &tid) {
-    WebPageView &view = *window.pageView();
+    WebPageView &view = *window.findChild<WebPageView *>("WebBrowser1");
     scalar(db, "SELECT count(*) FROM sj WHERE tjda<>''");
     QSqlQuery row = sql::run(db, "SELECT lx, tgid FROM sj WHERE tid=?", {tid});
     row.next();
@@ -216,8 +216,9 @@ void submitWithRoundTrips(ExamWindow &window, const QSqlDatabase &db, const QStr
                 colourByLookup(window, tid, SheetColour::Red);
         }
     }
-    window.pageView()->load(templatePath);
-    window.pageView()->appendHtml({resultPageFragment(grade)});
+    WebPageView &view = *window.findChild<WebPageView *>("WebBrowser1");
+    view.load(templatePath);
+    view.appendHtml({resultPageFragment(grade)});
 }
 
 std::unique_ptr<ExamWindow> openExam(const BenchFolder &folder, RandomSource &random,
@@ -227,7 +228,7 @@ std::unique_ptr<ExamWindow> openExam(const BenchFolder &folder, RandomSource &ra
     auto window = std::make_unique<ExamWindow>(folder.bank(), messages, ProgramFolder(folder.dir()),
                                                random, new IdleTicker, setup);
     window->show();
-    window->formActivate();
+    window->drawPaperOnce();
     return window;
 }
 
@@ -278,8 +279,8 @@ int main(int argc, char *argv[]) {
     for (int i = 0; i < steps; ++i)
         stepTimes << millisecondsOf([&] { next->trigger(); });
     const QString templatePath = ProgramFolder(large.dir()).templatePath();
-    QString position = window->currentTid();
-    for (int i = 0; i < steps; ++i) // still within single choice
+    QString position = QString::number(1 + steps); // where the steps above ended
+    for (int i = 0; i < steps; ++i)                // still within single choice
         roundTripSteps << millisecondsOf(
             [&] { position = stepWithRoundTrips(*window, large.db(), templatePath, position); });
     const double step = bench::median(stepTimes), roundTripStep = bench::median(roundTripSteps);

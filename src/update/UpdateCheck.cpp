@@ -1,17 +1,13 @@
 #include "update/UpdateCheck.h"
 
+#include "base/CompanionProgram.h"
 #include "base/Messages.h"
 #include "update/DataDates.h"
 
-#include <QFileInfo>
-#include <QLoggingCategory>
 #include <QNetworkInformation>
-#include <QProcess>
 #include <utility>
 
 namespace velkora {
-
-Q_LOGGING_CATEGORY(lcUpdate, "velkora.update")
 
 namespace {
 const QString infoCaption = QStringLiteral("信息");
@@ -97,9 +93,7 @@ bool UpdateCheck::publishedIsNewer() const {
 
 void UpdateCheck::announceUpdate() {
     m_messages.show(QStringLiteral("软件需要更新"), infoCaption);
-    const QString updater = m_folder.path(QStringLiteral("app_upd"));
-    if (!QFileInfo(updater).isExecutable() || !QProcess::startDetached(updater, {}, m_folder.dir()))
-        qCWarning(lcUpdate) << "updater not started:" << updater;
+    startCompanionProgram(m_folder, QStringLiteral("app_upd"));
 }
 
 } // namespace velkora

@@ -7,14 +7,13 @@
 
 #include "app/DialogMessages.h"
 #include "base/ProgramFolder.h"
-#include "exam/AnswerSheetBox.h"
-#include "exam/CandidateCardWindow.h"
-#include "exam/ExamClass.h"
-#include "exam/ExamCountdown.h"
-#include "exam/ExamEntryWindow.h"
-#include "exam/ExamLoginWindow.h"
-#include "exam/ExamSettingsWindow.h"
-#include "exam/ExamWindow.h"
+#include "exam/paper/ExamClass.h"
+#include "exam/session/ExamCountdown.h"
+#include "exam/windows/CandidateCardWindow.h"
+#include "exam/windows/ExamEntryWindow.h"
+#include "exam/windows/ExamLoginWindow.h"
+#include "exam/windows/ExamSettingsWindow.h"
+#include "exam/windows/ExamWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -144,15 +143,10 @@ TEST_F(ExamOnDesktopTest, TheExamWindowStaysInFrontOfTheCardAfterEveryBox) {
         // The type rule: a multiple-choice number while single choice is open.
         {"sheet",
          [] {
-             auto *exam = qobject_cast<ExamWindow *>(visibleWindow("TForm4"));
-             return exam && exam->answerSheet()->button("a4");
+             QWidget *exam = visibleWindow("TForm4");
+             return exam && exam->findChild<QPushButton *>("a4");
          },
-         [] {
-             qobject_cast<ExamWindow *>(visibleWindow("TForm4"))
-                 ->answerSheet()
-                 ->button("a4")
-                 ->click();
-         }},
+         [] { visibleWindow("TForm4")->findChild<QPushButton *>("a4")->click(); }},
         answerBox("请答完您所答的题型，才允许做您选择的题型"),
         checkExamInFront("the type rule"),
         // The card's "开始考试" cannot start a second exam over the first.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exam/RandomSource.h"
+#include "exam/paper/RandomSource.h"
 #include "store/Sql.h"
 #include "support/TestBank.h"
 

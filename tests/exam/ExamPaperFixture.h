@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exam/ExamClass.h"
+#include "exam/paper/ExamClass.h"
 #include "page/PageView.h"
 #include "store/Sql.h"
 #include "store/StoreError.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exam/ExamCountdown.h"
+#include "exam/session/ExamCountdown.h"
 
 namespace velkora::test {
 

@@ -79,7 +79,7 @@ protected:
     // Runs a command, as its button does.
     void trigger(MainWindowCommand command) const { (window->commands().*command)->trigger(); }
     // Pumps events until `done` holds or the time is up.
-    static bool waitUntil(const std::function<bool()> &done, int milliseconds = 5000) {
+    static bool waitUntil(const std::function<bool()> &done, int milliseconds = 15000) {
         return QTest::qWaitFor(done, milliseconds);
     }
     QTreeWidgetItem *nodeAt(int position) const { return treePanel()->nodeAt(position); }

@@ -1,0 +1,32 @@
+# Fails when a folder of src/ includes a folder above it in the layer order.
+# Run as a script: cmake -DSOURCE_DIR=<src> -DLAYERS="base;store;..." -P CheckLayers.cmake
+# A folder may include itself and every folder listed before it.
+if(NOT SOURCE_DIR OR NOT LAYERS)
+    message(FATAL_ERROR "CheckLayers needs SOURCE_DIR and LAYERS")
+endif()
+
+get_filename_component(SOURCE_DIR "${SOURCE_DIR}" ABSOLUTE)
+set(violations "")
+set(below "")
+foreach(layer IN LISTS LAYERS)
+    file(GLOB_RECURSE files "${SOURCE_DIR}/${layer}/*.h" "${SOURCE_DIR}/${layer}/*.cpp")
+    foreach(file IN LISTS files)
+        file(STRINGS "${file}" includes REGEX "^#include \"[a-z]+/")
+        foreach(line IN LISTS includes)
+            string(REGEX REPLACE "^#include \"([a-z]+)/.*" "\\1" target "${line}")
+            list(FIND LAYERS "${target}" known)
+            list(FIND below "${target}" allowed)
+            if(NOT known EQUAL -1 AND allowed EQUAL -1 AND NOT target STREQUAL layer)
+                file(RELATIVE_PATH shown "${SOURCE_DIR}" "${file}")
+                list(APPEND violations "${shown}: ${line} (${layer} may not include ${target})")
+            endif()
+        endforeach()
+    endforeach()
+    list(APPEND below "${layer}")
+endforeach()
+
+if(violations)
+    list(JOIN violations "\n" report)
+    message(FATAL_ERROR "Includes against the layer order:\n${report}")
+endif()
+message(STATUS "Every folder includes only the folders below it")

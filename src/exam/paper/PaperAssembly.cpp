@@ -1,0 +1,72 @@
+#include "exam/paper/PaperAssembly.h"
+
+#include "store/Sql.h"
+#include "store/StoreError.h"
+
+#include <QSqlError>
+#include <QStringList>
+
+namespace velkora {
+
+void retagExamClasses(const QSqlDatabase &db) {
+    for (ExamClass kind : examClasses) {
+        const QList<int> typeIds = examTypeIds(kind);
+        QStringList marks;
+        for (qsizetype i = 0; i < typeIds.size(); ++i)
+            marks << QStringLiteral("?");
+        const QString statement = QStringLiteral("UPDATE question SET lx=? WHERE readtextid IN "
+                                                 "(SELECT id FROM readtext WHERE qtypeid IN (%1))")
+                                      .arg(marks.join(QLatin1Char(',')));
+        QSqlQuery update(db);
+        if (!update.prepare(statement))
+            throw StoreError(statement, update.lastError().text());
+        update.addBindValue(lxCode(kind));
+        for (int typeId : typeIds)
+            update.addBindValue(typeId);
+        if (!update.exec())
+            throw StoreError(statement, update.lastError().text());
+    }
+}
+
+ExamCounts readExamCounts(const QSqlDatabase &db) {
+    ExamCounts counts{};
+    QSqlQuery q = sql::run(db, QStringLiteral("SELECT txs FROM ts ORDER BY rowid LIMIT 4"));
+    for (int &count : counts) {
+        if (!q.next())
+            break;
+        count = qMax(0, q.value(0).toInt());
+    }
+    return counts;
+}
+
+void replacePaper(const QSqlDatabase &db, const QList<PaperRow> &rows) {
+    sql::run(db, QStringLiteral("DELETE FROM sj"));
+    const QString statement = QStringLiteral("INSERT INTO sj (tid, lx, tg, tgid, da, tp, alt, xx) "
+                                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
+    QSqlQuery insert(db);
+    if (!insert.prepare(statement))
+        throw StoreError(statement, insert.lastError().text());
+    for (const PaperRow &row : rows) {
+        for (const QString *value : {&row.tid, &row.lx, &row.stem, &row.sourceId, &row.answer,
+                                     &row.picture, &row.groupText, &row.optionCount})
+            insert.addBindValue(*value);
+        if (!insert.exec())
+            throw StoreError(statement, insert.lastError().text());
+    }
+}
+
+PaperAssembly::PaperAssembly(QSqlDatabase db, RandomSource &random)
+    : m_db(std::move(db)), m_random(random) {}
+
+AssembledPaper PaperAssembly::assemble() {
+    AssembledPaper paper;
+    sql::inTransaction(m_db, [&] {
+        retagExamClasses(m_db);
+        paper.counts = readExamCounts(m_db);
+        paper.rows = PaperDraw(m_db, m_random).draw(paper.counts);
+        replacePaper(m_db, paper.rows);
+    });
+    return paper;
+}
+
+} // namespace velkora

@@ -1,0 +1,136 @@
+#include "exam/paper/PaperDraw.h"
+
+#include "exam/paper/RandomSource.h"
+#include "store/Sql.h"
+
+#include <QSet>
+
+namespace velkora {
+
+namespace {
+
+// The candidate cursor: moves forward, stopping on the last candidate with
+// the end mark set when a move would pass it.
+class Cursor {
+public:
+    explicit Cursor(int size) : m_last(size - 1), m_ended(size == 0) {}
+
+    void forward(int steps) {
+        if (m_position + steps > m_last) {
+            m_position = m_last;
+            m_ended = true;
+        } else {
+            m_position += steps;
+        }
+    }
+    int position() const { return m_position; }
+    bool ended() const { return m_ended; }
+
+private:
+    int m_last;
+    int m_position = 0;
+    bool m_ended;
+};
+
+bool drawsQuestions(ExamClass kind) {
+    return kind == ExamClass::Single || kind == ExamClass::Multiple;
+}
+
+} // namespace
+
+QList<int> drawPositions(int candidates, int count, int quota, int firstNumber,
+                         RandomSource &random) {
+    QList<int> picks;
+    QSet<int> taken;
+    const int stride = count > 0 ? candidates / count : 0;
+    Cursor cursor(candidates);
+    while (!cursor.ended()) {
+        const int number = firstNumber + int(picks.size());
+        const int offset = stride > 1 ? random.below(stride) : 0;
+        if (!(number == 1 && offset == 0))
+            cursor.forward(offset + 1);
+        if (number > quota) {
+            cursor.forward(1);
+        } else if (!taken.contains(cursor.position())) {
+            taken.insert(cursor.position());
+            picks.append(cursor.position());
+        }
+        if (stride - offset - 2 > 0)
+            cursor.forward(stride - offset - 2);
+    }
+    return picks;
+}
+
+PaperDraw::PaperDraw(QSqlDatabase db, RandomSource &random)
+    : m_db(std::move(db)), m_random(random) {}
+
+QList<PaperRow> PaperDraw::draw(const ExamCounts &counts) {
+    QList<PaperRow> paper;
+    int number = 1;
+    int quota = 0;
+    for (ExamClass kind : examClasses) {
+        const int count = counts[examPosition(kind) - 1];
+        if (count == 0)
+            continue;
+        quota += count;
+        const QList<qint64> ids = candidateIds(kind);
+        for (int position : drawPositions(int(ids.size()), count, quota, number, m_random))
+            paper << rowsOf(kind, ids[position], number++);
+    }
+    return paper;
+}
+
+QList<qint64> PaperDraw::candidateIds(ExamClass kind) const {
+    QSqlQuery q =
+        drawsQuestions(kind)
+            ? sql::run(m_db, QStringLiteral("SELECT id FROM question WHERE lx=? ORDER BY rowid"),
+                       {lxCode(kind)})
+            : sql::run(m_db,
+                       QStringLiteral("SELECT id FROM readtext WHERE qtypeid=? ORDER BY rowid"),
+                       {examTypeIds(kind).constFirst()});
+    QList<qint64> ids;
+    while (q.next())
+        ids << q.value(0).toLongLong();
+    return ids;
+}
+
+QList<PaperRow> PaperDraw::rowsOf(ExamClass kind, qint64 candidateId, int number) const {
+    const QString lx = lxCode(kind);
+    const QString tid = QString::number(number);
+    if (drawsQuestions(kind)) {
+        QSqlQuery q = sql::run(
+            m_db, QStringLiteral("SELECT content, answer, picurl FROM question WHERE id=?"),
+            {candidateId});
+        if (!q.next())
+            return {};
+        return {PaperRow{tid, lx, sql::text(q, "content"), QString::number(candidateId),
+                         sql::text(q, "answer"), sql::text(q, "picurl")}};
+    }
+    QSqlQuery group = sql::run(
+        m_db, QStringLiteral("SELECT content, opnum FROM readtext WHERE id=?"), {candidateId});
+    if (!group.next())
+        return {};
+    const QString groupText = sql::text(group, "content");
+    if (kind == ExamClass::Matching) {
+        PaperRow row{tid, lx};
+        row.sourceId = QString::number(candidateId);
+        row.groupText = groupText;
+        row.optionCount = sql::text(group, "opnum");
+        return {row};
+    }
+    QList<PaperRow> rows;
+    QSqlQuery items = sql::run(m_db,
+                               QStringLiteral("SELECT id, content, answer, itemnum FROM question "
+                                              "WHERE readtextid=? ORDER BY rowid"),
+                               {candidateId});
+    while (items.next()) {
+        PaperRow row{tid + QLatin1Char('.') + sql::text(items, "itemnum"), lx,
+                     sql::text(items, "content"), sql::text(items, "id"),
+                     sql::text(items, "answer")};
+        row.groupText = groupText;
+        rows << row;
+    }
+    return rows;
+}
+
+} // namespace velkora

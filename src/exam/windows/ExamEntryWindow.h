@@ -1,0 +1,67 @@
+#pragma once
+
+#include "chrome/PictureButton.h"
+#include "exam/paper/TitleLevel.h"
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+namespace velkora {
+
+class BankConnection;
+class CandidateCardWindow;
+class ExamLoginWindow;
+class ExamSettingsWindow;
+class Messages;
+
+// The way into the simulated exam from the main toolbar: the paper
+// settings (TForm6), then, only when they were left with "进 入", the login
+// (TForm2) with the candidate card (TForm3) over it. "开始考试" sets the
+// single-choice count for the chosen title level and hands over to the
+// exam starter; when the exam returns, the card and the login close and
+// the learner is back at the main window. The three windows live as long
+// as this object, so the card shows again unchanged after "重新登录".
+class ExamEntry : public QObject {
+    Q_OBJECT
+public:
+    // Shows a window modally and returns when it has closed.
+    using WindowRunner = std::function<void(QDialog &)>;
+    // Opens the exam window for the level, modal over the card window, and
+    // returns when it has closed.
+    using ExamStarter = std::function<void(TitleLevel level, QWidget *cardWindow)>;
+
+    ExamEntry(BankConnection &bank, Messages &messages, const PictureButton::Resolver &resolver,
+              QWidget *mainWindow);
+    ~ExamEntry() override;
+
+    void setExamStarter(ExamStarter starter) { m_startExam = std::move(starter); }
+    void setWindowRunner(WindowRunner runner) { m_runWindow = std::move(runner); }
+
+    // The exam command (rjdhClick). The mark is set while the exam is being
+    // entered and cleared when the login returns; it stays set when the
+    // settings were closed without "进 入".
+    void run(bool &examRunningMark);
+
+    ExamSettingsWindow &settingsWindow() const;
+    ExamLoginWindow &loginWindow() const;
+    CandidateCardWindow &cardWindow() const;
+
+private:
+    void startExam(TitleLevel level);
+
+    BankConnection &m_bank;
+    Messages &m_messages;
+    // Children of the main window, which may be destroyed first.
+    QPointer<ExamSettingsWindow> m_settings;
+    QPointer<ExamLoginWindow> m_login;
+    QPointer<CandidateCardWindow> m_card;
+    WindowRunner m_runWindow;
+    ExamStarter m_startExam;
+    bool m_examOpen = false;
+};
+
+} // namespace velkora
