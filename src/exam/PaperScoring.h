@@ -1,21 +1,14 @@
 #pragma once
 
+#include "base/WallClock.h"
 #include "exam/ExamClass.h"
 #include "exam/ExamNavigator.h"
 #include "exam/SheetColour.h"
-#include "base/WallClock.h"
 
 #include <QSqlDatabase>
 #include <array>
 
 namespace velkora {
-
-struct KindScore {
-    int right = 0;
-    int wrong = 0;
-
-    int total() const { return right + wrong; }
-};
 
 // The graded paper: counts per kind (one per choice entry, one per item of
 // a matching group) and the answer sheet turned blue for right, red for wrong.
