@@ -2,10 +2,10 @@
 
 #include "base/RatePercent.h"
 #include "browse/NavigationTree.h"
-#include "statistics/StudyLog.h"
 #include "store/BankConventions.h"
 #include "store/BankQueries.h"
 #include "store/Sql.h"
+#include "store/StudyLog.h"
 
 #include <QHash>
 

@@ -3,7 +3,7 @@
 #include "HandTicker.h"
 #include "exam/ExamCountdown.h"
 #include "exam/PaperScoring.h"
-#include "statistics/StudyLog.h"
+#include "store/StudyLog.h"
 
 namespace velkora::test {
 namespace {
