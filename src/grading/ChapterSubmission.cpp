@@ -58,6 +58,7 @@ SubmitOutcome ChapterSubmission::submit(const QString &treeId, ViewMode mode) {
         m_grade = {};
         return SubmitOutcome::Failed;
     }
+    pruneScoreSheet();
     if (!m_grade.wrongQuestions.isEmpty() &&
         !m_page.runScript(markStemsScript(m_grade.wrongQuestions)))
         qCWarning(lcGrading) << "wrong stems not marked on the page";
@@ -75,6 +76,16 @@ void ChapterSubmission::record(RowId chapterId) {
         sheet.append({group.title, group.questions, group.correct});
     sheet.mergeSubmissionTitles();
     StudyLog(m_db, m_clock).recordPractice(practiceRecord(chapterId, m_grade));
+}
+
+void ChapterSubmission::pruneScoreSheet() {
+    try {
+        ScoreSheet sheet(m_db);
+        sql::inTransaction(m_db, [&] { sheet.dropEmptyRows(); });
+    } catch (const StoreError &error) {
+        qCWarning(lcGrading) << "rows of types without questions kept in the score sheet:"
+                             << error.message();
+    }
 }
 
 QString ChapterSubmission::markStemsScript(const QList<RowId> &questionIds) {
