@@ -3,10 +3,10 @@
 // answered three times, the latest wrong for every fifth) and 300 exams.
 #include "BenchSupport.h"
 #include "SyntheticBankFolder.h"
-#include "statistics/StudyLog.h"
 #include "statistics/StudyStatistics.h"
 #include "store/BankConnection.h"
 #include "store/Sql.h"
+#include "store/StudyLog.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -31,16 +31,16 @@ void writeHistory(const QSqlDatabase &db) {
             byChapter[q.value(0).toLongLong()].append(q.value(1).toLongLong());
         for (int round = 0; round < answersPerQuestion; ++round) {
             for (auto chapter = byChapter.cbegin(); chapter != byChapter.cend(); ++chapter) {
-                ChapterGrade grade;
+                PracticeRecord practice{chapter.key(), {}};
                 for (RowId id : chapter.value())
-                    (id % 5 == 0 ? grade.wrongQuestions : grade.rightQuestions).append(id);
-                log.recordPractice(chapter.key(), grade);
+                    practice.answers.append({id, id % 5 != 0});
+                log.recordPractice(practice);
             }
         }
-        PaperGrade paper;
-        paper.byKind = {KindScore{40, 10}, KindScore{30, 20}, KindScore{15, 5}, KindScore{12, 8}};
+        const ExamRecord exam{
+            97, 140, 97, 80 * 60, {{"a1", 40, 10}, {"a2", 30, 20}, {"a3", 15, 5}, {"a4", 12, 8}}};
         for (int i = 0; i < exams; ++i)
-            log.recordExam(paper, 80 * 60);
+            log.recordExam(exam);
     });
 }
 

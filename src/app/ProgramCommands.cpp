@@ -55,7 +55,7 @@ ProgramCommands::ProgramCommands(MainWindow &window, const ProgramFolder &folder
     ErrorReportWindow &report = window.errorReportWindow();
     report.setFeedbackServer(FeedbackServer::fromSettings(config.feedback));
     report.setMessages(messages);
-    connect(m_restore, &RestoreWindow::bankRestored, this, &ProgramCommands::showReplacedBank);
+    connect(&bank, &BankConnection::reopened, this, &ProgramCommands::showReplacedBank);
     connectCommands();
 }
 

@@ -4,16 +4,35 @@
 #include "grading/ScoreSheet.h"
 #include "grading/WrongQuestionBank.h"
 #include "page/PageView.h"
-#include "statistics/StudyLog.h"
 #include "store/BankQueries.h"
 #include "store/Sql.h"
 #include "store/StoreError.h"
+#include "store/StudyLog.h"
 
 #include <QLoggingCategory>
+#include <QSet>
 
 namespace velkora {
 
 Q_LOGGING_CATEGORY(lcGrading, "velkora.grading")
+
+namespace {
+// What the study log keeps of a graded chapter, the right answers first. A
+// question left blank was not practised: it neither counts as done nor
+// turns a question answered right before into a wrong one.
+PracticeRecord practiceRecord(RowId chapterId, const ChapterGrade &grade) {
+    const QSet<RowId> blank(grade.blankQuestions.cbegin(), grade.blankQuestions.cend());
+    PracticeRecord record{chapterId, {}};
+    const auto add = [&](const QList<RowId> &questions, bool correct) {
+        for (RowId id : questions)
+            if (!blank.contains(id))
+                record.answers.append({id, correct});
+    };
+    add(grade.rightQuestions, true);
+    add(grade.wrongQuestions, false);
+    return record;
+}
+} // namespace
 
 SubmitOutcome ChapterSubmission::submit(std::optional<RowId> chapterId, ViewMode mode) {
     m_grade = {};
@@ -37,6 +56,7 @@ SubmitOutcome ChapterSubmission::submit(std::optional<RowId> chapterId, ViewMode
         m_grade = {};
         return SubmitOutcome::Failed;
     }
+    pruneScoreSheet();
     if (!m_grade.wrongQuestions.isEmpty() &&
         !m_page.runScript(markStemsScript(m_grade.wrongQuestions)))
         qCWarning(lcGrading) << "wrong stems not marked on the page";
@@ -53,7 +73,17 @@ void ChapterSubmission::record(RowId chapterId) {
     for (const GroupScore &group : m_grade.groups)
         sheet.append({group.title, group.questions, group.correct});
     sheet.mergeSubmissionTitles();
-    StudyLog(m_db, m_clock).recordPractice(chapterId, m_grade);
+    StudyLog(m_db, m_clock).recordPractice(practiceRecord(chapterId, m_grade));
+}
+
+void ChapterSubmission::pruneScoreSheet() {
+    try {
+        ScoreSheet sheet(m_db);
+        sql::inTransaction(m_db, [&] { sheet.dropEmptyRows(); });
+    } catch (const StoreError &error) {
+        qCWarning(lcGrading) << "rows of types without questions kept in the score sheet:"
+                             << error.message();
+    }
 }
 
 QString ChapterSubmission::markStemsScript(const QList<RowId> &questionIds) {

@@ -4,6 +4,7 @@
 #include "base/ProgramFolder.h"
 #include "browse/BrowseHost.h"
 #include "grading/ChapterSubmission.h"
+#include "grading/ScoreSheet.h"
 #include "grading/ScoreWindow.h"
 #include "grading/WrongQuestionBank.h"
 #include "grading/WrongQuestionsWindow.h"
@@ -47,9 +48,15 @@ void GradingCommands::submitChapter() {
 }
 
 void GradingCommands::showScoreAndAskToKeep(const QList<RowId> &addedToBank) {
+    QList<ScoreRow> rows;
+    try {
+        rows = ScoreSheet(m_bank.database()).rows();
+    } catch (const StoreError &error) {
+        qCWarning(lcCommands) << "score sheet not read:" << error.message();
+    }
     {
         ScoreWindow score(
-            m_bank.database(), m_folder.templatePath(),
+            rows, m_folder.templatePath(),
             [this](const QString &name) { return m_folder.path(name); }, m_host.window());
         // With the report up, the page behind shows every answer.
         connect(&score, &ScoreWindow::reportShown, this, [this] { m_host.showAllAnswers(); });

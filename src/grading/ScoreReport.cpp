@@ -1,6 +1,6 @@
 #include "grading/ScoreReport.h"
 
-#include <cstdlib>
+#include "base/RatePercent.h"
 
 namespace velkora {
 
@@ -15,17 +15,6 @@ const QString tableHeader = QStringLiteral(
     "class=\"table3\"  > 总  分 </th>  <th class=\"table3\"  > 得  分 </th>  <th "
     "class=\"table3\"  >正 确 率</th> </tr> ");
 } // namespace
-
-int ratePercent(int correct, int questions) {
-    if (questions == 0)
-        return 0;
-    // round(100 * correct / questions), half away from zero.
-    const qint64 numerator = qint64(correct) * 100;
-    const qint64 denominator = questions;
-    const qint64 magnitude =
-        (2 * std::llabs(numerator) + std::llabs(denominator)) / (2 * std::llabs(denominator));
-    return int((numerator < 0) != (denominator < 0) ? -magnitude : magnitude);
-}
 
 QString scoreRowMarkup(const QString &title, int questions, int correct) {
     const QString total = QString::number(questions);

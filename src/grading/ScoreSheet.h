@@ -16,8 +16,8 @@ struct ScoreRow {
     bool operator==(const ScoreRow &) const = default;
 };
 
-// The score sheet of the latest submission, kept in the bank so the score
-// window can read it. Rows keep the order they were written in. Writes
+// The score sheet of the latest submission, kept in the bank; the score
+// window shows its rows. Rows keep the order they were written in. Writes
 // join whatever transaction is open; every method throws StoreError.
 class ScoreSheet {
 public:
@@ -32,7 +32,8 @@ public:
     void merge(const QString &title, Merge when);
     // The merges a submission ends with, in their order.
     void mergeSubmissionTitles();
-    // Drops the rows of types that had no question.
+    // Drops the rows of types that had no question, as a submission does
+    // once its sheet is written.
     void dropEmptyRows();
     QList<ScoreRow> rows() const;
 

@@ -2,9 +2,7 @@
 
 #include "chrome/ButtonPictures.h"
 #include "grading/ScoreReport.h"
-#include "grading/ScoreSheet.h"
 #include "page/WebPageView.h"
-#include "store/StoreError.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -22,9 +20,9 @@ constexpr int stripHeight = 41;
 constexpr int reportTextZoom = 0;
 } // namespace
 
-ScoreWindow::ScoreWindow(QSqlDatabase db, const QString &templatePath,
+ScoreWindow::ScoreWindow(QList<ScoreRow> rows, const QString &templatePath,
                          const PictureButton::Resolver &resolver, QWidget *parent)
-    : QDialog(parent), m_db(std::move(db)), m_pageView(new WebPageView(this)),
+    : QDialog(parent), m_rows(std::move(rows)), m_pageView(new WebPageView(this)),
       m_close(makePictureButton(QStringLiteral("Image1"), resolver, nullptr)),
       m_presenter(*m_pageView, templatePath) {
     setObjectName(QStringLiteral("TForm15"));
@@ -85,15 +83,7 @@ void ScoreWindow::buildReport() {
 }
 
 void ScoreWindow::buildOnce() {
-    QList<ScoreRow> rows;
-    try {
-        ScoreSheet sheet(m_db);
-        sheet.dropEmptyRows();
-        rows = sheet.rows();
-    } catch (const StoreError &error) {
-        qCWarning(lcScore) << "score sheet not read:" << error.message();
-    }
-    const ShowResult shown = m_presenter.show(scoreReportFragments(rows), reportTextZoom);
+    const ShowResult shown = m_presenter.show(scoreReportFragments(m_rows), reportTextZoom);
     if (shown == ShowResult::TemplateMissing || shown == ShowResult::LoadFailed)
         qCWarning(lcScore) << "score report not shown: page template" << m_presenter.templatePath()
                            << "did not load";

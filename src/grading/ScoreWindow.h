@@ -1,32 +1,32 @@
 #pragma once
 
 #include "chrome/PictureButton.h"
+#include "grading/ScoreSheet.h"
 #include "page/PagePresenter.h"
 
 #include <QDialog>
-#include <QSqlDatabase>
+#include <QList>
 #include <QTimer>
 
 namespace velkora {
 
 class WebPageView;
 
-// The score window (TForm15): the report of the latest submission, read
-// from the score sheet each time the window becomes active, and a close
-// picture below it.
+// The score window (TForm15): the report of the rows it is handed (the
+// score sheet of the latest submission), built again each time the window
+// becomes active, and a close picture below it. It writes nothing.
 class ScoreWindow : public QDialog {
     Q_OBJECT
 public:
     static constexpr int reportDelayMs = 100;
 
-    ScoreWindow(QSqlDatabase db, const QString &templatePath,
+    ScoreWindow(QList<ScoreRow> rows, const QString &templatePath,
                 const PictureButton::Resolver &resolver, QWidget *parent = nullptr);
 
     WebPageView *pageView() const { return m_pageView; }
     PictureButton *closeButton() const { return m_close; }
 
-    // Shows the report as the score sheet holds it now, rows of types
-    // without questions dropped from the sheet first.
+    // Shows the report of the rows.
     void buildReport();
 
 signals:
@@ -40,7 +40,7 @@ protected:
 private:
     void buildOnce();
 
-    QSqlDatabase m_db;
+    QList<ScoreRow> m_rows;
     WebPageView *m_pageView;
     PictureButton *m_close;
     PagePresenter m_presenter;

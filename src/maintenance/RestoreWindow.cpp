@@ -88,9 +88,9 @@ void RestoreWindow::tell(BankRestore::Outcome outcome, const QString &source) {
         messages().inform(QStringLiteral("恢复失败，请重试!"));
         return;
     }
-    // The bank was replaced: the main window starts afresh on it.
+    // The bank was replaced and opened anew, which the bank tells whoever
+    // shows it.
     accept();
-    emit bankRestored();
 }
 
 } // namespace velkora

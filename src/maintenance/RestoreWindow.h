@@ -16,10 +16,6 @@ public:
     RestoreWindow(const ProgramFolder &folder, BankConnection &bank, Messages &messages,
                   QWidget *parent = nullptr);
 
-signals:
-    // The bank was replaced: the main window starts afresh on it.
-    void bankRestored();
-
 protected:
     void chooseFile() override;
     void confirm() override;

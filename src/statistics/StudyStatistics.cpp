@@ -1,11 +1,11 @@
 #include "statistics/StudyStatistics.h"
 
+#include "base/RatePercent.h"
 #include "browse/NavigationTree.h"
-#include "grading/ScoreReport.h"
-#include "statistics/StudyLog.h"
 #include "store/BankConventions.h"
 #include "store/BankQueries.h"
 #include "store/Sql.h"
+#include "store/StudyLog.h"
 
 #include <QHash>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exam/PaperScoring.h"
+#include "store/ExamKinds.h"
 #include "store/Records.h"
 
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #include "statistics/StudyStatisticsWindow.h"
 
-#include "grading/ScoreReport.h"
+#include "base/RatePercent.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>

@@ -8,13 +8,15 @@
 #include <QLoggingCategory>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <utility>
 
 namespace velkora {
 
 Q_LOGGING_CATEGORY(lcBank, "velkora.store")
 
-BankConnection::BankConnection(QString filePath, QString connectionName)
-    : m_filePath(std::move(filePath)), m_connectionName(std::move(connectionName)) {}
+BankConnection::BankConnection(QString filePath, QString connectionName, QObject *parent)
+    : QObject(parent), m_filePath(std::move(filePath)),
+      m_connectionName(std::move(connectionName)) {}
 
 BankConnection::~BankConnection() {
     close();
@@ -77,6 +79,14 @@ QString BankConnection::bankFileProblem(const QString &filePath) {
 }
 
 bool BankConnection::open() {
+    const bool reopening = std::exchange(m_openedBefore, true);
+    const bool opened = openFile();
+    if (reopening)
+        emit reopened();
+    return opened;
+}
+
+bool BankConnection::openFile() {
     close();
     m_problem = fileProblem(m_filePath);
     if (!m_problem.isEmpty()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QSqlDatabase>
 #include <QString>
 
@@ -8,16 +9,18 @@ namespace velkora {
 // The process's one connection to the question bank (a SQLite file).
 // Opening checks that the file is there, readable, really a SQLite
 // database, undamaged and laid out as a bank, so a damaged or foreign file
-// is refused with a reason the learner can read.
-class BankConnection {
+// is refused with a reason the learner can read. Whoever keeps what it read
+// from the bank listens to reopened() to read it afresh.
+class BankConnection : public QObject {
+    Q_OBJECT
 public:
     explicit BankConnection(QString filePath,
-                            QString connectionName = QStringLiteral("velkora-bank"));
-    ~BankConnection();
-    BankConnection(const BankConnection &) = delete;
-    BankConnection &operator=(const BankConnection &) = delete;
+                            QString connectionName = QStringLiteral("velkora-bank"),
+                            QObject *parent = nullptr);
+    ~BankConnection() override;
 
     // Opens (or re-opens) the file; false with problem() set on failure.
+    // Every call after the first ends in reopened().
     bool open();
     void close();
     bool isOpen() const;
@@ -34,10 +37,21 @@ public:
     // undamaged, with every table and column of a bank. Empty when it is one.
     static QString bankFileProblem(const QString &filePath);
 
+signals:
+    // open() ran again, as after a restore put another file in the bank's
+    // place: what was read from the bank is to be read afresh. isOpen()
+    // tells whether the connection stands (a file that no longer opens
+    // leaves it closed, with problem() set).
+    void reopened();
+
 private:
+    // The checks and the opening itself; false with problem() set.
+    bool openFile();
+
     QString m_filePath;
     QString m_connectionName;
     QString m_problem;
+    bool m_openedBefore = false; // open() was called at least once
 };
 
 } // namespace velkora

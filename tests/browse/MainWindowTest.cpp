@@ -247,7 +247,7 @@ TEST(StartUpFailures, ARestoreBringsBackAProgramThatStartedWithoutABank) {
     ASSERT_TRUE(QFile::copy(saved.filePath(), backup));
 
     RestoreWindow restore(start.folder, *start.bank, start.messages);
-    QObject::connect(&restore, &RestoreWindow::bankRestored, &window,
+    QObject::connect(start.bank.get(), &BankConnection::reopened, &window,
                      &MainWindow::showReopenedBank);
     restore.setFileChooser([&](const QString &) { return backup; });
     restore.findChild<QAction *>("Button1")->trigger();

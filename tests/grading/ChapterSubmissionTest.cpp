@@ -95,11 +95,10 @@ TEST_F(ChapterSubmissionTest, ReadsEveryAnswerFromOneSnapshotAndComparesExactly)
     for (int id : {s1, m1, m2})
         EXPECT_EQ(flags(id), "1/1") << id;
     EXPECT_EQ(page.scripts, QStringList{ChapterSubmission::markStemsScript({s1, m1, m2})});
+    // The merged titles without questions (typeB, typeA3A4) leave no row.
     EXPECT_EQ(sheet(), (QList<ScoreRow>{{typeTitle(SingleA1), 2, 1},
                                         {typeTitle(MultiX), 1, 1},
-                                        {typeTitle(SharedOptions), 2, 0},
-                                        {typeB, 0, 0},
-                                        {typeA3A4, 0, 0}}));
+                                        {typeTitle(SharedOptions), 2, 0}}));
 }
 
 TEST_F(ChapterSubmissionTest, GroupsOfTheMergedTitlesBecomeOneRowOthersStayApart) {
@@ -115,8 +114,7 @@ TEST_F(ChapterSubmissionTest, GroupsOfTheMergedTitlesBecomeOneRowOthersStayApart
                                         {typeTitle(MultiX), 1, 1},
                                         {typeTitle(MultiX), 1, 1},
                                         {typeTitle(SharedOptions), 2, 0},
-                                        {typeB, 2, 0},
-                                        {typeA3A4, 0, 0}}));
+                                        {typeB, 2, 0}}));
 }
 
 TEST_F(ChapterSubmissionTest, AFailureKeepsNothingOfTheSubmission) {
@@ -130,6 +128,16 @@ TEST_F(ChapterSubmissionTest, AFailureKeepsNothingOfTheSubmission) {
     EXPECT_EQ(flags(s1), "/1"); // the latest marks of the last submission stay
     EXPECT_EQ(sheet(), (QList<ScoreRow>{{"前一次", 4, 3}}));
     EXPECT_TRUE(page.scripts.isEmpty());
+}
+
+TEST_F(ChapterSubmissionTest, RowsWithoutQuestionsGoAfterwardsAndTheSubmissionStandsWithout) {
+    bank.exec("CREATE TRIGGER keep_empty BEFORE DELETE ON fenshu WHEN old.sts = '0' "
+              "BEGIN SELECT RAISE(ABORT, 'kept'); END");
+    page.answer(s1, "A");
+    EXPECT_EQ(submit(), SubmitOutcome::Recorded);
+    EXPECT_EQ(sheet().size(), 5); // typeB and typeA3A4 could not go
+    EXPECT_EQ(flags(s2), "1/1");
+    EXPECT_EQ(practiceLog().size(), 1);
 }
 
 TEST_F(ChapterSubmissionTest, TheStudyLogGetsARowPerAnsweredQuestionOfEverySubmission) {

@@ -16,7 +16,8 @@ constexpr int questionCount = 2000;
 
 // What the bank says of the latest submission: how many questions carry
 // the latest wrong mark, how many are in the wrong-question bank, and the
-// score rows.
+// score rows of types with questions (the others go in a step of their own
+// after the submission, so a kill may leave them either way).
 struct SubmissionState {
     QString latest, inBank, sheet;
     bool operator==(const SubmissionState &) const = default;
@@ -47,7 +48,8 @@ protected:
     SubmissionState state() const {
         return {bank.scalar("SELECT count(*) FROM question WHERE ct1='1'"),
                 bank.scalar("SELECT count(*) FROM question WHERE ct='1'"),
-                bank.scalar("SELECT group_concat(tx || ':' || sts || ':' || dd, ';') FROM fenshu")};
+                bank.scalar("SELECT group_concat(tx || ':' || sts || ':' || dd, ';') FROM fenshu "
+                            "WHERE sts <> '0'")};
     }
     TestBank bank;
     RowId chapter = 0;

@@ -198,7 +198,7 @@ TEST_F(MaintenanceWindows, RestoreTakesBackupsByNameAndOtherFilesOnlyAsBanks) {
 
 TEST_F(MaintenanceWindows, RestoreWithAnEmptyOrWrongPathKeepsTheBank) {
     RestoreWindow window(folder, bank.connection(), messages);
-    QSignalSpy restored(&window, &RestoreWindow::bankRestored);
+    QSignalSpy restored(&bank.connection(), &BankConnection::reopened);
     window.show();
     trigger(window, "Button2");
     EXPECT_EQ(messages.shown, QStringList{"请选择恢复路径！"});
@@ -221,7 +221,7 @@ TEST_F(MaintenanceWindows, RestoreReplacesTheBankWithTheFileItsBoxShows) {
     bank.writer().setQuestionCount("9");
 
     RestoreWindow window(folder, bank.connection(), messages);
-    QSignalSpy restored(&window, &RestoreWindow::bankRestored);
+    QSignalSpy restored(&bank.connection(), &BankConnection::reopened);
     window.show();
     choose(window, chosen);
     window.pathEdit()->setText(" " + typed + " ");
@@ -255,8 +255,9 @@ TEST_F(MaintenanceWindows, ARestoredBankThatDoesNotOpenIsToldAsRestored) {
     // cannot be opened afterwards.
     QSqlDatabase::addDatabase("VELKORA_NO_SUCH_DRIVER", "unopenable-bank");
     BankConnection unopenable(bank.filePath(), "unopenable-bank");
+    unopenable.open(); // as the program's start-up does
     RestoreWindow window(folder, unopenable, messages);
-    QSignalSpy restored(&window, &RestoreWindow::bankRestored);
+    QSignalSpy restored(&unopenable, &BankConnection::reopened);
     window.show();
     choose(window, backup);
     trigger(window, "Button2");

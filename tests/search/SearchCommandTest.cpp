@@ -1,6 +1,5 @@
 #include "search/SearchCommand.h"
 #include "booklet/BookletCommand.h"
-#include "maintenance/RestoreWindow.h"
 #include "search/BankSearch.h"
 #include "support/MainWindowFixture.h"
 
@@ -108,7 +107,7 @@ TEST_F(SearchCommandTest, ABankOpenedAnewIsSearchedAsItIsNow) {
     bank.writer().addQuestion(
         bank.writer().addGroup(bank.scalar("SELECT max(id) FROM tree").toLongLong(), SingleA1),
         "新的并发症题", "A");
-    emit part<RestoreWindow>("TForm14")->bankRestored(); // as after a restore
+    bank.connection().open(); // opened anew, as after a restore
     searchFor("并发症");
     EXPECT_TRUE(bodyText().contains("共找到 2 道试题"));
 }

@@ -1,7 +1,7 @@
 #include "statistics/StudyStatistics.h"
-#include "statistics/StudyLog.h"
 #include "store/ScopedDatabase.h"
 #include "store/Sql.h"
+#include "store/StudyLog.h"
 #include "support/TestBank.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +38,12 @@ protected:
     }
 
     void practise(RowId chapter, const QList<RowId> &right, const QList<RowId> &wrong) {
-        log.recordPractice(chapter, ChapterGrade{{}, right, wrong});
+        PracticeRecord practice{chapter, {}};
+        for (RowId id : right)
+            practice.answers.append({id, true});
+        for (RowId id : wrong)
+            practice.answers.append({id, false});
+        log.recordPractice(practice);
     }
 
     TestBank bank;
@@ -84,16 +89,12 @@ TEST_F(StudyStatisticsTest, ChaptersCountByTheLatestAnswerAndSectionsAndPartsAdd
 }
 
 TEST_F(StudyStatisticsTest, ExamsListOldestFirstAndKindsSumOverAllExams) {
-    PaperGrade first;
-    first.byKind = {KindScore{8, 2}, KindScore{1, 3}, KindScore{}, KindScore{2, 0}};
     StudyLog(bank.db(), [] {
         return QDateTime(QDate(2024, 5, 1), QTime(9, 0));
-    }).recordExam(first, 45 * 60);
-    PaperGrade second;
-    second.byKind = {KindScore{9, 1}, KindScore{}, KindScore{3, 1}, KindScore{}};
+    }).recordExam({11, 16, 11, 45 * 60, {{"a1", 8, 2}, {"a2", 1, 3}, {"a4", 2, 0}}});
     StudyLog(bank.db(), [] {
         return QDateTime(QDate(2024, 5, 8), QTime(14, 15));
-    }).recordExam(second, 90 * 60 - 30);
+    }).recordExam({12, 14, 12, 90 * 60 - 30, {{"a1", 9, 1}, {"a3", 3, 1}}});
 
     const StudyStatistics statistics = readStudyStatistics(bank.db());
 

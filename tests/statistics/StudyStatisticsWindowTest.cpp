@@ -1,7 +1,7 @@
 #include "statistics/StudyStatisticsWindow.h"
 #include "app/ProgramCommands.h"
 #include "chrome/TitleStrip.h"
-#include "statistics/StudyLog.h"
+#include "store/StudyLog.h"
 #include "support/MainWindowFixture.h"
 
 #include <QAccessible>
@@ -98,18 +98,16 @@ TEST_F(StudyStatisticsWindowTest, ABankWithoutHistoryShowsItsChaptersAndTheEmpty
 
 TEST_F(StudyStatisticsWindowTest, EveryOpeningShowsTheHistoryAsItIsNow) {
     const RowId question = bank.addChoice(bank.writer().addGroup(chapter, SingleA1), "题", "A");
-    StudyLog(bank.db()).recordPractice(chapter, ChapterGrade{{}, {question}, {}});
+    StudyLog(bank.db()).recordPractice({chapter, {{question, true}}});
     start();
     ASSERT_TRUE(openStatistics([&](StudyStatisticsWindow &statistics) {
         EXPECT_EQ(statistics.progressTree()->topLevelItem(0)->text(3), "100%");
         EXPECT_TRUE(statistics.findChildren<QChartView *>().isEmpty());
     }));
 
-    PaperGrade paper;
-    paper.byKind = {KindScore{30, 10}, KindScore{5, 5}, KindScore{}, KindScore{}};
     StudyLog(bank.db(), [] {
         return QDateTime(QDate(2024, 6, 1), QTime(8, 5));
-    }).recordExam(paper, 50 * 60);
+    }).recordExam({35, 50, 35, 50 * 60, {{"a1", 30, 10}, {"a2", 5, 5}}});
     ASSERT_TRUE(openStatistics([&](StudyStatisticsWindow &statistics) {
         QTableWidget *exams = statistics.examTable();
         ASSERT_NE(exams, nullptr);

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -155,6 +156,28 @@ TEST(BankFile, RefusesABankWithoutWhatThePagesNeedButNotOneWithoutSubjectOrCount
     bank.connection().close();
     EXPECT_TRUE(bank.connection().open()) << bank.connection().problem().toStdString();
     EXPECT_TRUE(BankConnection::bankFileProblem(bank.filePath()).isEmpty());
+}
+
+TEST(BankFile, EveryOpeningAfterTheFirstIsToldWhetherTheFileOpensOrNot) {
+    test::TestBank bank;
+    bank.connection().close();
+    QTemporaryDir dir;
+    BankConnection restored(QDir(dir.path()).filePath("med.mdb"), "restored");
+    QSignalSpy reopened(&restored, &BankConnection::reopened);
+    EXPECT_FALSE(restored.open()); // the first: no one has read from it yet
+    EXPECT_TRUE(reopened.isEmpty());
+
+    // As a restore brings back a program that started without a bank.
+    ASSERT_TRUE(QFile::copy(bank.filePath(), restored.filePath()));
+    EXPECT_TRUE(restored.open());
+    EXPECT_EQ(reopened.size(), 1);
+    restored.close();
+    EXPECT_EQ(reopened.size(), 1); // closing alone tells nothing
+
+    ASSERT_TRUE(QFile::remove(restored.filePath()));
+    EXPECT_FALSE(restored.open());
+    EXPECT_EQ(reopened.size(), 2);
+    EXPECT_FALSE(restored.isOpen());
 }
 
 TEST(Transactions, AFailureLeavesNothingHalfWritten) {

@@ -1,36 +1,14 @@
 #pragma once
 
+#include "store/ExamKinds.h"
+
 #include <QList>
 #include <QString>
-#include <array>
-#include <optional>
 
 namespace velkora {
 
-// The four kinds of entry an exam paper holds, in paper order. A paper row
-// and a bank question carry the kind as its `lx` text ("a1" .. "a4"); the
-// settings table `ts` holds the count of kind k in its row k (1-based).
-enum class ExamClass { Single, Multiple, Case, Matching };
-
-inline constexpr std::array<ExamClass, 4> examClasses = {ExamClass::Single, ExamClass::Multiple,
-                                                         ExamClass::Case, ExamClass::Matching};
-
-// 1 .. 4: the row of `ts` and the place in paper order.
-inline int examPosition(ExamClass kind) {
-    return static_cast<int>(kind) + 1;
-}
-
-inline QString lxCode(ExamClass kind) {
-    return QStringLiteral("a") + QString::number(examPosition(kind));
-}
-
-inline std::optional<ExamClass> examClassOfLx(const QString &lx) {
-    for (ExamClass kind : examClasses) {
-        if (lxCode(kind) == lx)
-            return kind;
-    }
-    return std::nullopt;
-}
+// The exam's side of the kinds of entry: the question types each is drawn
+// from, its headings and notices, and the rows of the paper.
 
 // The question types (qtype.id) whose groups make up each kind.
 inline QList<int> examTypeIds(ExamClass kind) {
@@ -53,13 +31,6 @@ inline QString sheetHeading(ExamClass kind) {
                                        QStringLiteral("阅读案例分析题:"),
                                        QStringLiteral("配伍选择题:")};
     return headings[static_cast<int>(kind)];
-}
-
-// Name of the kind in the result table after submission.
-inline QString resultName(ExamClass kind) {
-    static const QString names[] = {QStringLiteral("单项选择题"), QStringLiteral("多项选择题"),
-                                    QStringLiteral("案例分析题"), QStringLiteral("配伍选择题")};
-    return names[static_cast<int>(kind)];
 }
 
 // Notice shown (titled "提示") for the kind of the paper's first entry.

@@ -3,9 +3,9 @@
 #include "exam/paper/PaperQueries.h"
 #include "grading/AnswerText.h"
 #include "grading/ScoreReport.h"
-#include "statistics/StudyLog.h"
 #include "store/Sql.h"
 #include "store/StoreError.h"
+#include "store/StudyLog.h"
 
 #include <QLoggingCategory>
 
@@ -22,6 +22,19 @@ const QString resultHeader = QStringLiteral(
     "</table><br><br>  <table border=\"1\" align=\"center\"><tr> <th>题  型</th> <th>试 题 "
     "数</th>  <th> 答  对 </th>  <th> 总  分 </th>  <th> 得  分 </th>  <th>正 确 率</th> </tr> ");
 
+// What the study log keeps of a graded paper: its totals, every entry worth
+// one point as the result table counts them, and each kind it held.
+ExamRecord examRecord(const PaperGrade &grade, int durationSeconds) {
+    const KindScore totals = grade.totals();
+    ExamRecord record{totals.right, totals.total(), totals.right, durationSeconds, {}};
+    for (ExamClass kind : examClasses) {
+        const KindScore &score = grade.score(kind);
+        if (score.total() > 0)
+            record.kinds.append({lxCode(kind), score.right, score.wrong});
+    }
+    return record;
+}
+
 } // namespace
 
 SubmissionOutcome PaperScoring::submit(ExamNavigator &navigator,
@@ -37,7 +50,7 @@ SubmissionOutcome PaperScoring::submit(ExamNavigator &navigator,
             const AnswerProgress progress = navigator.saveCurrent(controls).progress;
             outcome.progress = {progress.barValue(), progress.countAfterJump()};
             outcome.grade = grade();
-            StudyLog(m_db, m_clock).recordExam(outcome.grade, durationSeconds);
+            StudyLog(m_db, m_clock).recordExam(examRecord(outcome.grade, durationSeconds));
         });
     } catch (const StoreError &error) {
         qCWarning(lcScoring) << "submission failed:" << error.message();

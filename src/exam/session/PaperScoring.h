@@ -10,13 +10,6 @@
 
 namespace velkora {
 
-struct KindScore {
-    int right = 0;
-    int wrong = 0;
-
-    int total() const { return right + wrong; }
-};
-
 // The graded paper: counts per kind (one per choice entry, one per item of
 // a matching group) and the answer sheet turned blue for right, red for wrong.
 struct PaperGrade {

@@ -3,7 +3,7 @@
 #include "exam/HandTicker.h"
 #include "exam/session/ExamCountdown.h"
 #include "exam/session/PaperScoring.h"
-#include "statistics/StudyLog.h"
+#include "store/StudyLog.h"
 
 namespace velkora::test {
 namespace {

@@ -1,8 +1,6 @@
-#include "statistics/StudyLog.h"
+#include "store/StudyLog.h"
 
 #include "store/Sql.h"
-
-#include <QSet>
 
 namespace velkora {
 
@@ -47,43 +45,30 @@ QString StudyLog::now() const {
     return m_clock().toString(Qt::ISODate);
 }
 
-void StudyLog::recordPractice(RowId chapterId, const ChapterGrade &grade) const {
+void StudyLog::recordPractice(const PracticeRecord &practice) const {
     createTables();
     const QString when = now();
-    const QString insert = QStringLiteral("INSERT INTO velkora_practice_log "
-                                          "(answered_at, chapter_id, question_id, correct) "
-                                          "VALUES (?, ?, ?, ?)");
-    // A question left blank was not practised: it neither counts as done
-    // nor turns a question answered right before into a wrong one.
-    const QSet<RowId> blank(grade.blankQuestions.cbegin(), grade.blankQuestions.cend());
-    const auto log = [&](const QList<RowId> &questions, int correct) {
-        for (RowId id : questions)
-            if (!blank.contains(id))
-                sql::run(m_db, insert, {when, chapterId, id, correct});
-    };
-    log(grade.rightQuestions, 1);
-    log(grade.wrongQuestions, 0);
+    for (const PracticeAnswer &answer : practice.answers)
+        sql::run(m_db,
+                 QStringLiteral("INSERT INTO velkora_practice_log "
+                                "(answered_at, chapter_id, question_id, correct) "
+                                "VALUES (?, ?, ?, ?)"),
+                 {when, practice.chapterId, answer.questionId, answer.correct ? 1 : 0});
 }
 
-void StudyLog::recordExam(const PaperGrade &grade, int durationSeconds) const {
+void StudyLog::recordExam(const ExamRecord &exam) const {
     createTables();
-    const KindScore totals = grade.totals();
-    // Every entry is worth one point, as the result table counts them.
-    const QSqlQuery exam =
+    const QVariant examId =
         sql::run(m_db,
                  QStringLiteral("INSERT INTO velkora_exam_log (taken_at, right_count, entry_count, "
                                 "points, duration_seconds) VALUES (?, ?, ?, ?, ?)"),
-                 {now(), totals.right, totals.total(), totals.right, durationSeconds});
-    const QVariant examId = exam.lastInsertId();
-    for (ExamClass kind : examClasses) {
-        const KindScore &score = grade.score(kind);
-        if (score.total() == 0)
-            continue;
+                 {now(), exam.right, exam.entries, exam.points, exam.durationSeconds})
+            .lastInsertId();
+    for (const ExamKindRecord &kind : exam.kinds)
         sql::run(m_db,
                  QStringLiteral("INSERT INTO velkora_exam_kind_log (exam_id, kind, right_count, "
                                 "wrong_count) VALUES (?, ?, ?, ?)"),
-                 {examId, lxCode(kind), score.right, score.wrong});
-    }
+                 {examId, kind.kind, kind.right, kind.wrong});
 }
 
 } // namespace velkora

@@ -1,4 +1,0 @@
-#pragma once
-
-// The former name, kept while other folders still include it.
-#include "exam/session/PaperScoring.h"
