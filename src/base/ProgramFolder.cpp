@@ -6,8 +6,8 @@
 
 namespace velkora {
 
-ProgramFolder::ProgramFolder(QString dir)
-    : m_dir(QDir::cleanPath(std::move(dir))), m_learnerDir(m_dir) {}
+ProgramFolder::ProgramFolder(const QString &dir)
+    : m_dir(QDir::cleanPath(dir)), m_learnerDir(m_dir) {}
 
 ProgramFolder ProgramFolder::ofApplication() {
     return ProgramFolder(QCoreApplication::applicationDirPath());

@@ -13,7 +13,7 @@ namespace velkora {
 // gives them a folder of their own (withLearnerFiles).
 class ProgramFolder {
 public:
-    explicit ProgramFolder(QString dir);
+    explicit ProgramFolder(const QString &dir);
     static ProgramFolder ofApplication();
 
     QString dir() const { return m_dir; }

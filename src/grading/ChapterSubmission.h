@@ -27,8 +27,8 @@ enum class SubmitOutcome {
 // own: the submission stands whether or not they could.
 class ChapterSubmission {
 public:
-    ChapterSubmission(QSqlDatabase db, PageView &page, WallClock clock = systemTime)
-        : m_db(std::move(db)), m_page(page), m_clock(std::move(clock)) {}
+    ChapterSubmission(const QSqlDatabase &db, PageView &page, WallClock clock = systemTime)
+        : m_db(db), m_page(page), m_clock(std::move(clock)) {}
 
     // Grades the page of `chapterId` (none: no chapter page is shown).
     SubmitOutcome submit(std::optional<RowId> chapterId, ViewMode mode);

@@ -23,7 +23,7 @@ class ScoreSheet {
 public:
     enum class Merge { IfFound, Always };
 
-    explicit ScoreSheet(QSqlDatabase db) : m_db(std::move(db)) {}
+    explicit ScoreSheet(const QSqlDatabase &db) : m_db(db) {}
 
     void clear();
     void append(const ScoreRow &row);

@@ -17,7 +17,7 @@ struct WrongQuestion {
 // transaction is open; every method throws StoreError.
 class WrongQuestionBank {
 public:
-    explicit WrongQuestionBank(QSqlDatabase db) : m_db(std::move(db)) {}
+    explicit WrongQuestionBank(const QSqlDatabase &db) : m_db(db) {}
 
     // Forgets which questions the latest submission found wrong.
     void clearLatestMarks();

@@ -41,8 +41,8 @@ QTableWidgetItem *textItem(const QString &text) {
 }
 } // namespace
 
-WrongQuestionsWindow::WrongQuestionsWindow(QSqlDatabase db, QWidget *parent)
-    : QDialog(parent), m_db(std::move(db)), m_list(new QTableWidget(0, 2, this)),
+WrongQuestionsWindow::WrongQuestionsWindow(const QSqlDatabase &db, QWidget *parent)
+    : QDialog(parent), m_db(db), m_list(new QTableWidget(0, 2, this)),
       m_selectAll(new QPushButton(QStringLiteral("全选"), this)),
       m_invert(new QPushButton(QStringLiteral("反选"), this)),
       m_delete(new QPushButton(QStringLiteral("删除"), this)),

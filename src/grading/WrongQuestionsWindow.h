@@ -15,7 +15,7 @@ namespace velkora {
 class WrongQuestionsWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit WrongQuestionsWindow(QSqlDatabase db, QWidget *parent = nullptr);
+    explicit WrongQuestionsWindow(const QSqlDatabase &db, QWidget *parent = nullptr);
 
     QTableWidget *list() const { return m_list; }
     QPushButton *selectAllButton() const { return m_selectAll; }

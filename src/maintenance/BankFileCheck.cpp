@@ -19,7 +19,7 @@ using Check = QString (*)(const QSqlDatabase &);
 // when the file is no SQLite database or does not open, else the first
 // thing a check finds.
 QString firstProblem(const QString &filePath, std::initializer_list<Check> checks) {
-    if (const QString header = BankConnection::fileProblem(filePath); !header.isEmpty())
+    if (QString header = BankConnection::fileProblem(filePath); !header.isEmpty())
         return header;
     const ScopedDatabase file = ScopedDatabase::readOnlySqlite(filePath);
     if (!file.database().open())

@@ -27,8 +27,8 @@ public:
     static constexpr int shownHits = 200;
 
     // `indexSchema`: where a located or built SearchIndex is.
-    BankSearch(QSqlDatabase db, QString indexSchema)
-        : m_db(std::move(db)), m_schema(std::move(indexSchema)) {}
+    BankSearch(const QSqlDatabase &db, QString indexSchema)
+        : m_db(db), m_schema(std::move(indexSchema)) {}
 
     // Throws StoreError. An empty query finds nothing.
     SearchResult find(const SearchQuery &query, int limit = shownHits) const;

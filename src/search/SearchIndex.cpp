@@ -159,7 +159,7 @@ bool SearchIndex::holdsCurrentIndex(const QString &schema) const {
 
 bool SearchIndex::locate() {
     m_schema.clear();
-    for (const QString schema : {QStringLiteral("main"), QStringLiteral("temp")}) {
+    for (const QString &schema : {QStringLiteral("main"), QStringLiteral("temp")}) {
         if (holdsCurrentIndex(schema)) {
             m_schema = schema;
             return true;

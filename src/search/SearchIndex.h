@@ -24,7 +24,7 @@ namespace velkora {
 // without the triggers, has the index built anew on its first search.
 class SearchIndex {
 public:
-    explicit SearchIndex(QSqlDatabase db) : m_db(std::move(db)) {}
+    explicit SearchIndex(const QSqlDatabase &db) : m_db(db) {}
 
     // Looks for an index that is current; true when one was found. Throws
     // StoreError.

@@ -60,7 +60,7 @@ QString contentProblem(const QSqlDatabase &db, const QString &filePath) {
 } // namespace
 
 QString BankConnection::bankFileProblem(const QString &filePath) {
-    if (const QString problem = fileProblem(filePath); !problem.isEmpty())
+    if (QString problem = fileProblem(filePath); !problem.isEmpty())
         return problem;
     const QString name = QStringLiteral("velkora-check-%1").arg(quintptr(&filePath));
     QString problem;

@@ -14,7 +14,7 @@ namespace velkora {
 // on it (options of a question, questions of a group, nodes of the tree).
 class BankQueries {
 public:
-    explicit BankQueries(QSqlDatabase db) : m_db(std::move(db)) {}
+    explicit BankQueries(const QSqlDatabase &db) : m_db(db) {}
 
     std::optional<Subject> subject() const;
     std::optional<QString> questionCount() const;

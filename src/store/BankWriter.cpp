@@ -13,7 +13,7 @@ RowId insertedId(const QSqlQuery &q) {
 }
 } // namespace
 
-BankWriter::BankWriter(QSqlDatabase db, Schema schema) : m_db(std::move(db)) {
+BankWriter::BankWriter(const QSqlDatabase &db, Schema schema) : m_db(db) {
     if (schema == Schema::Create)
         schema::create(m_db);
 }

@@ -13,7 +13,7 @@ class BankWriter {
 public:
     enum class Schema { Create, Existing };
     // With Schema::Create the tables are made in `db`, which must be empty.
-    explicit BankWriter(QSqlDatabase db, Schema schema = Schema::Create);
+    explicit BankWriter(const QSqlDatabase &db, Schema schema = Schema::Create);
 
     void setSubject(const QString &id, const QString &name);
     void setQuestionCount(const QString &count);

@@ -12,7 +12,7 @@ namespace velkora {
 // favourites and wrong-question views list. Throws StoreError on failure.
 class FlagStore {
 public:
-    explicit FlagStore(QSqlDatabase db) : m_db(std::move(db)) {}
+    explicit FlagStore(const QSqlDatabase &db) : m_db(db) {}
 
     // Flips the favourite mark of a question; the new state, or nullopt
     // when there is no such question (nothing is written then).

@@ -18,7 +18,7 @@ QSqlQuery run(const QSqlDatabase &db, const QString &statement, const QVariantLi
 // transaction is open, `work` runs in a savepoint of it instead: a throw
 // undoes only its writes, and what it wrote is kept or undone with the
 // outer transaction.
-template <typename Work> void inTransaction(QSqlDatabase db, Work &&work);
+template <typename Work> void inTransaction(const QSqlDatabase &db, Work &&work);
 
 // A stored flag is set only when it holds exactly "1"; NULL and "" are clear.
 inline bool isFlagSet(const QVariant &value) {
@@ -36,7 +36,7 @@ void beginSavepoint(const QSqlDatabase &db);
 void releaseSavepoint(const QSqlDatabase &db);
 void rollbackSavepoint(const QSqlDatabase &db) noexcept;
 
-template <typename Work> void inTransaction(QSqlDatabase db, Work &&work) {
+template <typename Work> void inTransaction(const QSqlDatabase &db, Work &&work) {
     beginSavepoint(db);
     try {
         work();

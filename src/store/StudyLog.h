@@ -51,8 +51,8 @@ public:
     static const QString examTable;
     static const QString examKindTable;
 
-    explicit StudyLog(QSqlDatabase db, WallClock clock = systemTime)
-        : m_db(std::move(db)), m_clock(std::move(clock)) {}
+    explicit StudyLog(const QSqlDatabase &db, WallClock clock = systemTime)
+        : m_db(db), m_clock(std::move(clock)) {}
 
     // Whether the bank holds the history tables (read-only: never creates them).
     static bool isPresent(const QSqlDatabase &db);

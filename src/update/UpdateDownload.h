@@ -19,7 +19,7 @@ namespace velkora {
 class UpdateDownload : public QObject {
     Q_OBJECT
 public:
-    static constexpr qint64 sizeCap = 64 * 1024;
+    static constexpr qint64 sizeCap = qint64{64} * 1024;
     static constexpr std::chrono::milliseconds defaultDeadline{10000};
 
     explicit UpdateDownload(QObject *parent = nullptr);

@@ -1,4 +1,5 @@
 #include "app/DialogMessages.h"
+#include "support/ModalWindows.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -21,9 +22,7 @@ namespace {
 std::shared_ptr<QPointer<QWidget>> answerNextBox() {
     auto parent = std::make_shared<QPointer<QWidget>>();
     QTimer::singleShot(0, [parent] {
-        QTest::qWaitFor(
-            [] { return qobject_cast<QMessageBox *>(QApplication::activeModalWidget()); }, 2000);
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+        if (auto *box = test::nextModalWindow<QMessageBox>()) {
             *parent = box->parentWidget();
             box->accept();
         }
@@ -59,10 +58,7 @@ TEST(DialogMessages, BoxesSpeakChinese) {
     QStringList buttons;
     const auto readButtonsAndAnswer = [&] {
         QTimer::singleShot(0, [&] {
-            QTest::qWaitFor(
-                [] { return qobject_cast<QMessageBox *>(QApplication::activeModalWidget()); },
-                2000);
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            if (auto *box = test::nextModalWindow<QMessageBox>()) {
                 for (QAbstractButton *button : box->buttons())
                     buttons << button->text().remove(mnemonic); // 是(&Y)
                 box->reject();

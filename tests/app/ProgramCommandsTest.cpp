@@ -1,5 +1,6 @@
 #include "app/ProgramCommands.h"
 #include "support/MainWindowFixture.h"
+#include "support/ModalWindows.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -17,8 +18,7 @@ protected:
     QString windowOpenedBy(MainWindowCommand command) {
         QString opened;
         QTimer::singleShot(0, window.get(), [&] {
-            QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, 3000);
-            if (QWidget *modal = QApplication::activeModalWidget()) {
+            if (QWidget *modal = nextModalWindow()) {
                 opened = modal->objectName();
                 modal->close();
             }

@@ -126,9 +126,10 @@ TEST_F(BookletWindow, ExportsTheFavouritesAsAPrintedBooklet) {
 
     // The question's picture was loaded and printed.
     const std::optional<QString> images = poppler("pdfimages", {"-list", pdf});
-    if (images)
+    if (images) {
         EXPECT_EQ(images->count(QRegularExpression("\\n\\s*\\d+\\s+\\d+\\s+image")), 1)
             << images->toStdString();
+    }
 }
 
 TEST_F(BookletWindow, ChapterPracticeAndAnEmptyViewSaySoAndWriteNothing) {

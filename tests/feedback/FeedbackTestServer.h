@@ -27,7 +27,7 @@ public:
         QSqlDatabase::removeDatabase(connectionName());
     }
 
-    FeedbackServer server() const { return {"QSQLITE", path(), {}}; }
+    FeedbackServer server() const { return {.driver = "QSQLITE", .databaseName = path()}; }
     // Every row sent, each as its fourteen texts in column order.
     QList<QStringList> rows() const {
         QList<QStringList> rows;

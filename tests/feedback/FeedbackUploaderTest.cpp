@@ -99,7 +99,7 @@ TEST(FeedbackUpload, ARefusedRowOrAnUnknownDriverFails) {
     test::FeedbackTestServer server;
     server.dropTable();
     EXPECT_FALSE(FeedbackUploader(server.server()).send({}));
-    EXPECT_FALSE(FeedbackUploader({"QNODRIVER", "x", {}}).send({}));
+    EXPECT_FALSE(FeedbackUploader({.driver = "QNODRIVER", .databaseName = "x"}).send({}));
 }
 
 FeedbackSettings freeTdsOnLoopback(quint16 port) {

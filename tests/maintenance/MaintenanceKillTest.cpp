@@ -105,8 +105,9 @@ TEST(BackupKill, AKilledBackupLeavesAWholeBackupOrNoneAndItsStagingGoesNextTime)
     int killsThatLeftAStagingFile = 0;
     for (int i = 0; i < kills; ++i) {
         ASSERT_NO_FATAL_FAILURE(runAndKill({"backup", bankPath, target}, random));
-        if (QFile::exists(target))
+        if (QFile::exists(target)) {
             ASSERT_EQ(BankFileCheck::integrityProblem(target), QString()) << "after kill " << i;
+        }
         // Each backup clears what the one before it left: the staging file
         // and the journal SQLite may keep beside it.
         ASSERT_LE(stagingLeft().size(), 2) << stagingLeft().join(", ").toStdString();

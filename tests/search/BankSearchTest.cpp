@@ -57,8 +57,9 @@ protected:
 
     SearchResult find(const QString &text, int limit = BankSearch::shownHits) {
         SearchIndex index(bank.db());
-        if (!index.locate())
+        if (!index.locate()) {
             EXPECT_EQ(index.build({}), SearchIndex::BuildResult::Built);
+        }
         return BankSearch(bank.db(), index.schema()).find(SearchQuery(text), limit);
     }
     QList<RowId> found(const QString &text) {

@@ -3,6 +3,7 @@
 #include "chrome/TitleStrip.h"
 #include "store/StudyLog.h"
 #include "support/MainWindowFixture.h"
+#include "support/ModalWindows.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -27,9 +28,7 @@ protected:
     bool openStatistics(const std::function<void(StudyStatisticsWindow &)> &look) {
         bool opened = false;
         QTimer::singleShot(0, window.get(), [&] {
-            QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, 3000);
-            if (auto *statistics =
-                    qobject_cast<StudyStatisticsWindow *>(QApplication::activeModalWidget())) {
+            if (auto *statistics = nextModalWindow<StudyStatisticsWindow>()) {
                 opened = true;
                 look(*statistics);
                 statistics->close();

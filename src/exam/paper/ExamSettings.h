@@ -26,7 +26,7 @@ public:
     };
     static constexpr int maximumCount = 50;
 
-    explicit ExamSettings(QSqlDatabase db) : m_db(std::move(db)) {}
+    explicit ExamSettings(const QSqlDatabase &db) : m_db(db) {}
 
     // Row 1's `fg`, rows 2-4's `txs`; a missing row reads as an empty field.
     PaperCounts load() const;

@@ -55,8 +55,8 @@ void replacePaper(const QSqlDatabase &db, const QList<PaperRow> &rows) {
     }
 }
 
-PaperAssembly::PaperAssembly(QSqlDatabase db, RandomSource &random)
-    : m_db(std::move(db)), m_random(random) {}
+PaperAssembly::PaperAssembly(const QSqlDatabase &db, RandomSource &random)
+    : m_db(db), m_random(random) {}
 
 AssembledPaper PaperAssembly::assemble() {
     AssembledPaper paper;

@@ -29,7 +29,7 @@ struct AssembledPaper {
 // failure the bank's tags and the old paper are as they were.
 class PaperAssembly {
 public:
-    PaperAssembly(QSqlDatabase db, RandomSource &random);
+    PaperAssembly(const QSqlDatabase &db, RandomSource &random);
 
     AssembledPaper assemble();
 

@@ -61,8 +61,7 @@ QList<int> drawPositions(int candidates, int count, int quota, int firstNumber,
     return picks;
 }
 
-PaperDraw::PaperDraw(QSqlDatabase db, RandomSource &random)
-    : m_db(std::move(db)), m_random(random) {}
+PaperDraw::PaperDraw(const QSqlDatabase &db, RandomSource &random) : m_db(db), m_random(random) {}
 
 QList<PaperRow> PaperDraw::draw(const ExamCounts &counts) {
     QList<PaperRow> paper;
@@ -103,8 +102,12 @@ QList<PaperRow> PaperDraw::rowsOf(ExamClass kind, qint64 candidateId, int number
             {candidateId});
         if (!q.next())
             return {};
-        return {PaperRow{tid, lx, sql::text(q, "content"), QString::number(candidateId),
-                         sql::text(q, "answer"), sql::text(q, "picurl")}};
+        return {PaperRow{.tid = tid,
+                         .lx = lx,
+                         .stem = sql::text(q, "content"),
+                         .sourceId = QString::number(candidateId),
+                         .answer = sql::text(q, "answer"),
+                         .picture = sql::text(q, "picurl")}};
     }
     QSqlQuery group = sql::run(
         m_db, QStringLiteral("SELECT content, opnum FROM readtext WHERE id=?"), {candidateId});
@@ -112,11 +115,11 @@ QList<PaperRow> PaperDraw::rowsOf(ExamClass kind, qint64 candidateId, int number
         return {};
     const QString groupText = sql::text(group, "content");
     if (kind == ExamClass::Matching) {
-        PaperRow row{tid, lx};
-        row.sourceId = QString::number(candidateId);
-        row.groupText = groupText;
-        row.optionCount = sql::text(group, "opnum");
-        return {row};
+        return {PaperRow{.tid = tid,
+                         .lx = lx,
+                         .sourceId = QString::number(candidateId),
+                         .groupText = groupText,
+                         .optionCount = sql::text(group, "opnum")}};
     }
     QList<PaperRow> rows;
     QSqlQuery items = sql::run(m_db,
@@ -124,11 +127,12 @@ QList<PaperRow> PaperDraw::rowsOf(ExamClass kind, qint64 candidateId, int number
                                               "WHERE readtextid=? ORDER BY rowid"),
                                {candidateId});
     while (items.next()) {
-        PaperRow row{tid + QLatin1Char('.') + sql::text(items, "itemnum"), lx,
-                     sql::text(items, "content"), sql::text(items, "id"),
-                     sql::text(items, "answer")};
-        row.groupText = groupText;
-        rows << row;
+        rows << PaperRow{.tid = tid + QLatin1Char('.') + sql::text(items, "itemnum"),
+                         .lx = lx,
+                         .stem = sql::text(items, "content"),
+                         .sourceId = sql::text(items, "id"),
+                         .answer = sql::text(items, "answer"),
+                         .groupText = groupText};
     }
     return rows;
 }

@@ -31,7 +31,7 @@ QList<int> drawPositions(int candidates, int count, int quota, int firstNumber,
 // throws StoreError when a read fails.
 class PaperDraw {
 public:
-    PaperDraw(QSqlDatabase db, RandomSource &random);
+    PaperDraw(const QSqlDatabase &db, RandomSource &random);
 
     // The paper rows in paper order: numbered 1, 2, ... per entry, the
     // questions of a case numbered "n.item".

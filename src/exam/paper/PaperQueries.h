@@ -29,7 +29,7 @@ struct MatchingItem {
 // entries, in stored order. Every method throws StoreError on failure.
 class PaperQueries {
 public:
-    explicit PaperQueries(QSqlDatabase db) : m_db(std::move(db)) {}
+    explicit PaperQueries(const QSqlDatabase &db) : m_db(db) {}
 
     QList<PaperRow> rows() const;
     // The entry numbered `tid`, compared as text ("21.1" is not "21.10").

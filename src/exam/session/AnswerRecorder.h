@@ -40,7 +40,7 @@ struct SavedAnswer {
 // one transaction.
 class AnswerRecorder {
 public:
-    explicit AnswerRecorder(QSqlDatabase db) : m_db(std::move(db)) {}
+    explicit AnswerRecorder(const QSqlDatabase &db) : m_db(db) {}
 
     // Saves the answer of entry `tid` and keeps `paper` in step with what
     // was stored. Throws StoreError; nothing is written then.

@@ -22,7 +22,7 @@ MoveDecision refusal(const QString &message) {
 }
 } // namespace
 
-ExamNavigator::ExamNavigator(QSqlDatabase db) : m_db(db), m_recorder(std::move(db)) {}
+ExamNavigator::ExamNavigator(const QSqlDatabase &db) : m_db(db), m_recorder(db) {}
 
 void ExamNavigator::begin(const PaperRow &first) {
     m_currentTid = first.tid;

@@ -51,7 +51,7 @@ struct MoveDecision {
 // 21.1 and 21.10 are different places. Each move reads the paper once.
 class ExamNavigator {
 public:
-    explicit ExamNavigator(QSqlDatabase db);
+    explicit ExamNavigator(const QSqlDatabase &db);
 
     // The paper's first entry is on screen and its kind's notice was shown.
     void begin(const PaperRow &first);

@@ -39,8 +39,8 @@ struct SubmissionOutcome {
 // `answer` equals its `lx`, the choice the candidate made. Grading reads only.
 class PaperScoring {
 public:
-    explicit PaperScoring(QSqlDatabase db, WallClock clock = systemTime)
-        : m_db(std::move(db)), m_clock(std::move(clock)) {}
+    explicit PaperScoring(const QSqlDatabase &db, WallClock clock = systemTime)
+        : m_db(db), m_clock(std::move(clock)) {}
 
     // Saves the answer on screen, grades, records the exam in the study log
     // (it took `durationSeconds`) and marks the exam submitted, the writes in

@@ -178,7 +178,7 @@ TEST_F(ExamWindowTest, FirstActivationDrawsThePaperOnceAndShowsItsFirstEntry) {
 TEST_F(ExamWindowTest, CaseItemTenHasItsOwnButtonAndPage) {
     bank.addCase(10);
     bank.setCounts({0, 0, 1, 0});
-    ExamWindow &w = open();
+    open();
     EXPECT_EQ(messages.shown.last(), "案例分析题：请选择正确答案");
 
     sheetButton("a1f10")->click();
@@ -323,7 +323,7 @@ TEST_F(ExamWindowTest, MovesSaveAnswersColourTheSheetAndKeepTheKindRule) {
     bank.addQuestions(SingleA1, 2);
     bank.addQuestions(MultiX, 3);
     bank.setCounts({2, 2, 0, 0});
-    ExamWindow &w = open();
+    open();
     ASSERT_EQ(bank.scalar("SELECT count(*) FROM sj"), "4");
 
     trigger("BitBtn2"); // nothing ticked on entry 1
@@ -367,7 +367,7 @@ TEST_F(ExamWindowTest, AWholeExamFromDrawToReview) {
     bank.addCase(2);
     const int group = bank.addMatching(2); // items answered "B" and "C"
     bank.setCounts({2, 1, 1, 1});
-    ExamWindow &w = open();
+    open();
     ASSERT_EQ(bank.column("SELECT tid FROM sj ORDER BY rowid"),
               (QStringList{"1", "2", "3", "4.1", "4.2", "5"}));
     const QString correctSingle = "A";
