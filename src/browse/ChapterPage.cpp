@@ -9,10 +9,13 @@ namespace velkora {
 
 Q_LOGGING_CATEGORY(lcChapter, "velkora.browse")
 
-std::optional<GroupContent> readGroup(const BankQueries &queries, const GroupRow &group,
-                                      const QList<QuestionRow> &questions,
-                                      const PictureLocator &pictures) {
-    const std::optional<QuestionType> type = queries.questionType(group.typeId);
+namespace {
+
+std::optional<GroupContent> assembleGroup(const GroupRow &group,
+                                          const std::optional<QuestionType> &type,
+                                          const QList<QuestionRow> &questions,
+                                          const QHash<RowId, QList<OptionRow>> &options,
+                                          const PictureLocator &pictures) {
     if (!type) {
         qCWarning(lcChapter) << "group" << group.id << "has type" << group.typeId
                              << "which the bank does not define; it is left out";
@@ -21,16 +24,24 @@ std::optional<GroupContent> readGroup(const BankQueries &queries, const GroupRow
     GroupContent content;
     content.group = group;
     content.type = *type;
-    QList<RowId> ids;
-    for (const QuestionRow &question : questions)
-        ids.append(question.id);
-    const QHash<RowId, QList<OptionRow>> options = queries.optionsOf(ids);
     for (QuestionRow question : questions) {
         if (pictures)
             question.picture = pictures(question.picture);
         content.items.append({question, options.value(question.id)});
     }
     return content;
+}
+
+} // namespace
+
+std::optional<GroupContent> readGroup(const BankQueries &queries, const GroupRow &group,
+                                      const QList<QuestionRow> &questions,
+                                      const PictureLocator &pictures) {
+    QList<RowId> ids;
+    for (const QuestionRow &question : questions)
+        ids.append(question.id);
+    return assembleGroup(group, queries.questionType(group.typeId), questions,
+                         queries.optionsOf(ids), pictures);
 }
 
 ChapterPage composeChapterPage(const BankQueries &queries, RowId treeId, ViewMode mode,
@@ -46,12 +57,18 @@ ChapterPage composeChapterPage(const BankQueries &queries, RowId treeId, ViewMod
         }
         page.chapterName = chapter->name;
         page.chapterFound = true;
+        const QHash<RowId, QuestionType> types = queries.questionTypes();
+        const QHash<RowId, QList<QuestionRow>> questions =
+            queries.questionsOfChapter(chapter->id, mode);
+        const QHash<RowId, QList<OptionRow>> options = queries.optionsOfChapter(chapter->id, mode);
         for (const GroupRow &group : queries.groupsOfChapter(chapter->id)) {
-            const QList<QuestionRow> questions = queries.questionsOfGroup(group.id, mode);
-            if (questions.isEmpty() && mode != ViewMode::ChapterPractice)
+            const QList<QuestionRow> listed = questions.value(group.id);
+            if (listed.isEmpty() && mode != ViewMode::ChapterPractice)
                 continue;
+            const auto type = types.constFind(group.typeId);
             if (const std::optional<GroupContent> content =
-                    readGroup(queries, group, questions, pictures))
+                    assembleGroup(group, type == types.cend() ? std::nullopt : std::optional(*type),
+                                  listed, options, pictures))
                 composer.addGroup(*content);
         }
     } catch (const StoreError &error) {

@@ -1,5 +1,7 @@
 #include "page/WebPageView.h"
 
+#include "page/FragmentRuns.h"
+
 #include <QContextMenuEvent>
 #include <QEventLoop>
 #include <QJsonArray>
@@ -22,6 +24,9 @@ QString jsString(const QString &text) {
     const QByteArray json = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
     return QString::fromUtf8(json.mid(1, json.size() - 2));
 }
+
+// Questions in a block the renderer may skip while it is far from the screen.
+constexpr int questionsPerBlock = 10;
 
 // IE's five text sizes, smallest to largest.
 constexpr double textZoomFactors[] = {0.8, 0.9, 1.0, 1.15, 1.3};
@@ -84,6 +89,10 @@ bool InterceptingPage::acceptNavigationRequest(const QUrl &url, NavigationType, 
 void InterceptingPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level,
                                                 const QString &message, int line,
                                                 const QString &source) {
+    // The renderer's own sizing of blocks it skips may take two frames to
+    // settle; it reports that as an error of the page, though nothing failed.
+    if (message == QLatin1String("ResizeObserver loop limit exceeded"))
+        return;
     if (level == ErrorMessageLevel)
         qCWarning(lcView) << "page script:" << message << source << line;
 }
@@ -159,39 +168,64 @@ QVariant WebPageView::evaluate(const QString &script) {
 }
 
 bool WebPageView::appendHtml(const QStringList &fragments) {
-    const QByteArray json =
-        QJsonDocument(QJsonArray::fromStringList(fragments)).toJson(QJsonDocument::Compact);
-    // Bank texts carry markup, and their scripts must not run: a fragment
-    // that holds a script, a handler or a script address is parsed in a
-    // detached document first (where nothing runs or loads) and cleaned.
-    // Only the page's own buttons keep their onclick.
+    // Each parser run costs as much as a small fragment: fragments that parse
+    // alike joined or apart go in together. Whole questions far below the
+    // screen go into blocks the renderer lays out only when they come near.
+    const PageBlocks page = cutIntoBlocks(fragments, questionsPerBlock);
+    QJsonArray blocks;
+    qsizetype runCount = 0;
+    for (const QStringList &block : page.blocks) {
+        const QStringList runs = joinIntoRuns(block);
+        runCount += runs.size();
+        blocks.append(QJsonArray::fromStringList(runs));
+    }
+    const QStringList tail = joinIntoRuns(page.tail);
+    runCount += tail.size();
+    const auto compact = [](const QJsonArray &array) {
+        return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
+    };
+    // Bank texts carry markup, and their scripts must not run: a run that
+    // holds a script, a handler or a script address is parsed in a detached
+    // document first (where nothing runs or loads) and cleaned. Only the
+    // page's own buttons keep their onclick.
     const QString script =
         QStringLiteral(
-            "(function(f){var b=document.body;if(!b)return -1;"
+            "(function(blocks,tail){var b=document.body;if(!b)return -1;"
             // The page's own buttons call xsda, scbt and the ctfk address; any other
-            // handler, script or script address marks a fragment to clean.
+            // handler, script or script address marks a run to clean.
             "var risky=/<\\s*(script|iframe|object|embed|frame)|javascript:|"
             "\\son(?!click=\"(xsda\\(this|scbt\\(this|window\\.location\\.href=\\('http:\\/\\/"
             "ctfk))"
             "[a-z]+\\s*=/i;"
-            "var d=document.implementation.createHTMLDocument('');"
-            "for(var i=0;i<f.length;i++){"
-            "if(!risky.test(f[i])){b.insertAdjacentHTML('beforeend',f[i]);continue;}"
-            "d.body.innerHTML=f[i];var all=d.body.querySelectorAll('*');"
+            "var d=document.implementation.createHTMLDocument(''),n=0;"
+            "function put(t,h){n++;"
+            "if(!risky.test(h)){t.insertAdjacentHTML('beforeend',h);return;}"
+            "d.body.innerHTML=h;var all=d.body.querySelectorAll('*');"
             "for(var j=0;j<all.length;j++){var e=all[j];"
             "if(/^(SCRIPT|IFRAME|OBJECT|EMBED|FRAME|FRAMESET)$/"
             ".test(e.tagName)){e.remove();continue;}"
             "var own=e.tagName=='INPUT'&&e.type=='button'&&/^torvane/.test(e.name||'');"
             "for(var k=e.attributes.length-1;k>=0;k--){var "
-            "a=e.attributes[k],n=a.name.toLowerCase();"
-            "if((n.indexOf('on')==0&&!(own&&n=='onclick'))||"
-            "(/^(href|src|action|formaction|xlink:href)$/.test(n)&&/^\\s*javascript:/"
+            "a=e.attributes[k],m=a.name.toLowerCase();"
+            "if((m.indexOf('on')==0&&!(own&&m=='onclick'))||"
+            "(/^(href|src|action|formaction|xlink:href)$/.test(m)&&/^\\s*javascript:/"
             "i.test(a.value)))"
             "e.removeAttribute(a.name);}}"
-            "while(d.body.firstChild)b.appendChild(document.adoptNode(d.body.firstChild));}"
-            "return f.length;})(") +
-        QString::fromUtf8(json) + QStringLiteral(")");
-    return evaluate(script).toInt() == fragments.size();
+            "while(d.body.firstChild)t.appendChild(document.adoptNode(d.body.firstChild));}"
+            // Blocks not laid out yet count as high as the first one, which
+            // is on the screen and laid out here anyway.
+            "var first=null;for(var i=0;i<blocks.length;i++){var c=document.createElement('div');"
+            "c.style.cssText='content-visibility:auto;"
+            "contain-intrinsic-size:auto var(--velkora-block-height,4000px)';"
+            "b.appendChild(c);first=first||c;for(var r=0;r<blocks[i].length;r++)"
+            "put(c,blocks[i][r]);}"
+            "for(var t=0;t<tail.length;t++)put(b,tail[t]);"
+            "if(first)document.documentElement.style.setProperty('--velkora-block-height',"
+            "Math.ceil(first.getBoundingClientRect().height)+'px');"
+            "return n;})(") +
+        compact(blocks) + QLatin1Char(',') + compact(QJsonArray::fromStringList(tail)) +
+        QLatin1Char(')');
+    return evaluate(script).toInt() == runCount;
 }
 
 void WebPageView::setTextZoom(int level) {

@@ -46,6 +46,14 @@ QVariantList idValues(const QList<RowId> &ids) {
     return values;
 }
 
+// The condition a question meets to be listed in a view, as " AND ..."; none
+// in chapter practice, which lists every question.
+QString listedBy(ViewMode mode, const QString &table = {}) {
+    if (mode == ViewMode::ChapterPractice)
+        return {};
+    return QStringLiteral(" AND %1%2='1'").arg(table, flagColumn(mode));
+}
+
 GroupRow groupOf(const QSqlQuery &q) {
     return {q.value("id").toLongLong(), q.value("treeid").toLongLong(),
             q.value("qtypeid").toLongLong(), sql::text(q, "content"), q.value("opnum").toInt()};
@@ -152,9 +160,7 @@ std::optional<QuestionType> BankQueries::questionType(RowId id) const {
 }
 
 QList<QuestionRow> BankQueries::questionsOfGroup(RowId groupId, ViewMode mode) const {
-    const QString filter = mode == ViewMode::ChapterPractice
-                               ? QString()
-                               : QStringLiteral(" AND %1='1'").arg(flagColumn(mode));
+    const QString filter = listedBy(mode);
     QSqlQuery q = sql::run(
         m_db,
         QStringLiteral("SELECT * FROM question WHERE readtextid=?%1 ORDER BY rowid").arg(filter),
@@ -211,6 +217,49 @@ QHash<RowId, QList<OptionRow>> BankQueries::optionsOf(const QList<RowId> &questi
         options[row.questionId].append(row);
     }
     return options;
+}
+
+QHash<RowId, QuestionType> BankQueries::questionTypes() const {
+    QSqlQuery q = sql::run(m_db, QStringLiteral("SELECT * FROM qtype"));
+    QHash<RowId, QuestionType> types;
+    while (q.next())
+        types.insert(q.value("id").toLongLong(),
+                     QuestionType{q.value("code").toInt(), sql::text(q, "title")});
+    return types;
+}
+
+QHash<RowId, QList<QuestionRow>> BankQueries::questionsOfChapter(RowId treeId,
+                                                                 ViewMode mode) const {
+    QSqlQuery q =
+        sql::run(m_db,
+                 QStringLiteral("SELECT question.* FROM readtext JOIN question ON "
+                                "question.readtextid=readtext.id WHERE readtext.treeid=?%1 "
+                                "ORDER BY question.rowid")
+                     .arg(listedBy(mode, QStringLiteral("question."))),
+                 {treeId});
+    QHash<RowId, QList<QuestionRow>> byGroup;
+    while (q.next()) {
+        const QuestionRow row = questionOf(q);
+        byGroup[row.groupId].append(row);
+    }
+    return byGroup;
+}
+
+QHash<RowId, QList<OptionRow>> BankQueries::optionsOfChapter(RowId treeId, ViewMode mode) const {
+    QSqlQuery q =
+        sql::run(m_db,
+                 QStringLiteral("SELECT opinion.* FROM readtext JOIN question ON "
+                                "question.readtextid=readtext.id JOIN opinion ON "
+                                "opinion.questionid=question.id WHERE readtext.treeid=?%1 "
+                                "ORDER BY opinion.rowid")
+                     .arg(listedBy(mode, QStringLiteral("question."))),
+                 {treeId});
+    QHash<RowId, QList<OptionRow>> byQuestion;
+    while (q.next()) {
+        const OptionRow row = optionOf(q);
+        byQuestion[row.questionId].append(row);
+    }
+    return byQuestion;
 }
 
 bool BankQueries::anyQuestionFlagged(ViewMode mode) const {

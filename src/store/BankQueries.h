@@ -38,6 +38,13 @@ public:
     // The options of several questions at once, each question's in stored order.
     QHash<RowId, QList<OptionRow>> optionsOf(const QList<RowId> &questionIds) const;
 
+    // A whole chapter in three statements, for its page: every question type
+    // of the bank, and the questions the view lists in each of the chapter's
+    // groups (by group id) with their options (by question id), in stored order.
+    QHash<RowId, QuestionType> questionTypes() const;
+    QHash<RowId, QList<QuestionRow>> questionsOfChapter(RowId treeId, ViewMode mode) const;
+    QHash<RowId, QList<OptionRow>> optionsOfChapter(RowId treeId, ViewMode mode) const;
+
     bool anyQuestionFlagged(ViewMode mode) const;
 
 private:

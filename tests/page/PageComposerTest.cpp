@@ -1,4 +1,5 @@
 #include "page/PageComposer.h"
+#include "page/FragmentRuns.h"
 #include "page/Fragments.h"
 
 #include <gtest/gtest.h>
@@ -155,4 +156,12 @@ TEST(PageComposer, ReportPreviewOfASharedOptionQuestionHasNoSpanAndNoRule) {
     EXPECT_FALSE(page.contains("<span"));
     EXPECT_FALSE(page.contains("<hr>"));
     EXPECT_TRUE(page.contains(QString("</select>题%1").arg(g.items[0].question.id)));
+}
+
+TEST(PageComposer, APageOfEveryKindOfGroupGoesToThePageInOneParserRun) {
+    NumberingState numbering;
+    PageComposer composer(numbering);
+    for (const int code : {1, 2, 8, 9})
+        composer.addGroup(group(code, 2, "病例<b>一</b>"));
+    EXPECT_EQ(joinIntoRuns(composer.fragments()), QStringList{composer.fragments().join("")});
 }

@@ -1,5 +1,7 @@
 #include "page/WebPageView.h"
 
+#include "page/Fragments.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -31,6 +33,49 @@ TEST_F(WebPageViewTest, AppendsFragmentsInOrderEachParsedOnItsOwn) {
     EXPECT_EQ(view.evaluate("document.body.lastChild.id").toString(), "s");
     EXPECT_EQ(view.evaluate("document.getElementById('s').textContent").toString(),
               "\"quoted\" 'x' \\ ");
+}
+
+TEST_F(WebPageViewTest, FragmentsGoInTogetherOnlyWhereTheyParseAsTheyWouldOneByOne) {
+    OptionRow option{"71", 7, "A", "甲<sub>2</sub>"};
+    QuestionRow question;
+    question.id = 7;
+    question.answer = "A";
+    question.explanation = "见<i>教材</i>";
+    const QStringList fragments = {
+        fragments::stem(7, 1, "题<b>干</b>"), fragments::lineBreak,
+        fragments::space + fragments::radioOption(option), fragments::answerBlock(question),
+        fragments::optionList(8, 3, "共用"), fragments::rule,
+        // Bank texts that leave the parser elsewhere than they found it.
+        "<b>open", "after", "<p>a<div>b</div>c</p>", "<!-- unended", "<span>x</span>", "-->", "&no",
+        "t;", "<table><tr><td>cell", "beside", "<select><option>A", "<option>B</select>",
+        "<b><i>mis</b></i>", "<u>next</u>", "<div title='a>b'>q</div>", "<a href='#'>link",
+        "</a>tail", "<SPAN>upper</span>", "<img src='x.png' alt=\"<b>\">", "<"};
+    const auto body = [&](const QList<QStringList> &calls) {
+        view.load(page);
+        for (const QStringList &call : calls)
+            view.appendHtml(call);
+        return view.evaluate("document.body.innerHTML").toString();
+    };
+    QList<QStringList> oneByOne;
+    for (const QString &fragment : fragments)
+        oneByOne.append({fragment});
+    EXPECT_EQ(body({fragments}), body(oneByOne));
+}
+
+TEST_F(WebPageViewTest, QuestionsFarBelowTheScreenAreThereForEveryCommandAndForCopying) {
+    QStringList fragments;
+    for (int i = 1; i <= 60; ++i) {
+        fragments << fragments::stem(i, i, QStringLiteral("题%1").arg(i))
+                  << fragments::radioOption({QString::number(i), i, "A", "甲"}) << fragments::rule;
+    }
+    ASSERT_TRUE(view.load(page));
+    ASSERT_TRUE(view.appendHtml(fragments));
+    EXPECT_EQ(view.controls().size(), 60);
+    EXPECT_TRUE(view.setElementColor("fan60", "red"));
+    EXPECT_TRUE(
+        view.evaluate("getSelection().selectAllChildren(document.body),getSelection().toString()")
+            .toString()
+            .contains("60. 题60"));
 }
 
 TEST_F(WebPageViewTest, SnapshotsControlsAndColoursElements) {
