@@ -34,9 +34,9 @@ inline long peakMemoryKiB() {
     return usage.ru_maxrss;
 }
 
-// Proportional memory of this process and every process it started (the
-// page view's renderers), in KiB.
-inline long familyMemoryKiB() {
+// Proportional memory of a process and every process it started (the page
+// view's renderers), in KiB; by default of this process.
+inline long familyMemoryKiB(long root = QCoreApplication::applicationPid()) {
     const auto field = [](const QString &file, const char *key) -> long {
         QFile f(file);
         if (!f.open(QIODevice::ReadOnly))
@@ -54,13 +54,12 @@ inline long familyMemoryKiB() {
         if (numeric)
             parentOf.insert(pid, field(QStringLiteral("/proc/%1/status").arg(pid), "PPid:"));
     }
-    const long self = QCoreApplication::applicationPid();
     long total = 0;
     for (auto it = parentOf.cbegin(); it != parentOf.cend(); ++it) {
         long pid = it.key();
-        while (pid > 1 && pid != self)
+        while (pid > 1 && pid != root)
             pid = parentOf.value(pid, 0);
-        if (pid == self)
+        if (pid == root)
             total += field(QStringLiteral("/proc/%1/smaps_rollup").arg(it.key()), "Pss:");
     }
     return total;

@@ -33,6 +33,7 @@ ChapterBrowser::ChapterBrowser(const ProgramFolder &folder, BankConnection &bank
       m_tree(tree), m_toolbar(toolbar), m_window(window), m_presenter(view, folder.templatePath()),
       m_templateProblems(messages) {
     m_presenter.setRequiredFunctions({QStringLiteral("xsda"), QStringLiteral("scbt")});
+    m_presenter.preload();
     connect(&m_tree, &ChapterTreePanel::nodeClicked, this, &ChapterBrowser::showSelectedNode);
 }
 

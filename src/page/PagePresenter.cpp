@@ -2,6 +2,7 @@
 
 #include "page/PageView.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLoggingCategory>
 
@@ -12,8 +13,15 @@ Q_LOGGING_CATEGORY(lcPage, "velkora.page")
 PagePresenter::PagePresenter(PageView &view, QString templatePath)
     : m_view(view), m_templatePath(std::move(templatePath)) {}
 
+void PagePresenter::preload() {
+    if (QFileInfo(m_templatePath).isFile())
+        m_view.preload(m_templatePath);
+}
+
 ShowResult PagePresenter::show(const QStringList &fragments, int textZoom) {
     const quint64 generation = ++m_generation;
+    QElapsedTimer clock;
+    clock.start();
     if (!QFileInfo(m_templatePath).isFile()) {
         qCWarning(lcPage) << "page template missing:" << m_templatePath;
         return ShowResult::TemplateMissing;
@@ -36,6 +44,8 @@ ShowResult PagePresenter::show(const QStringList &fragments, int textZoom) {
     if (generation != m_generation)
         return ShowResult::Superseded;
     m_view.setTextZoom(textZoom);
+    qCInfo(lcPage) << "page of" << fragments.size() << "fragments laid out in" << clock.elapsed()
+                   << "ms";
     return complete ? ShowResult::Shown : ShowResult::TemplateDamaged;
 }
 

@@ -19,6 +19,9 @@ public:
     PagePresenter(PageView &view, QString templatePath);
 
     ShowResult show(const QStringList &fragments, int textZoom = 1);
+    // Starts loading the template ahead of the first show(), so that the
+    // page process starts while the window is still being built.
+    void preload();
     QString templatePath() const { return m_templatePath; }
     // Script functions the template must define for the pages shown here.
     void setRequiredFunctions(const QStringList &names) { m_requiredFunctions = names; }

@@ -25,8 +25,12 @@ public:
     // Loads a local HTML file and waits until it is ready. False when it
     // failed, timed out, or another load started while this one waited.
     virtual bool load(const QString &filePath) = 0;
+    // Starts loading a local HTML file without waiting for it; a load() of
+    // the same file that follows takes it over. A hint a view may ignore.
+    virtual void preload(const QString &filePath) { Q_UNUSED(filePath) }
     // Appends the fragments to the end of the body, in order, each parsed on
-    // its own; returns once they are in. False when the page did not take them.
+    // its own; returns once they are in and laid out. False when the page
+    // did not take them.
     virtual bool appendHtml(const QStringList &fragments) = 0;
     // Text zoom, 0 (smallest) to 4 (largest).
     virtual void setTextZoom(int level) = 0;

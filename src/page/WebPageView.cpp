@@ -3,6 +3,7 @@
 #include "page/FragmentRuns.h"
 
 #include <QContextMenuEvent>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -27,6 +28,11 @@ QString jsString(const QString &text) {
 
 // Questions in a block the renderer may skip while it is far from the screen.
 constexpr int questionsPerBlock = 10;
+// A page of more blocks than this paints its first block ahead of the rest;
+// shorter pages are parsed in less time than the wait for a frame.
+constexpr int longPageBlocks = 20;
+// The longest wait for the first block's paint, a few frames.
+constexpr int paintWaitMs = 100;
 
 // IE's five text sizes, smallest to largest.
 constexpr double textZoomFactors[] = {0.8, 0.9, 1.0, 1.15, 1.3};
@@ -131,11 +137,26 @@ bool WebPageView::waitFor(const std::function<bool()> &done) {
     return done();
 }
 
-bool WebPageView::load(const QString &filePath) {
-    const quint64 serial = ++m_loadSerial;
+void WebPageView::preload(const QString &filePath) {
+    if (m_loadState != LoadState::Idle)
+        return; // only the first page is worth starting early
+    ++m_loadSerial;
     m_expectedUrl = QUrl::fromLocalFile(filePath);
     m_loadState = LoadState::Loading;
+    m_preloaded = true;
     m_page->load(m_expectedUrl);
+}
+
+bool WebPageView::load(const QString &filePath) {
+    const QUrl url = QUrl::fromLocalFile(filePath);
+    const bool takeOver = std::exchange(m_preloaded, false) && url == m_expectedUrl;
+    if (!takeOver) {
+        ++m_loadSerial;
+        m_expectedUrl = url;
+        m_loadState = LoadState::Loading;
+        m_page->load(m_expectedUrl);
+    }
+    const quint64 serial = m_loadSerial;
     // A newer load ends this wait too: its settling is announced the same way.
     const bool settled =
         waitFor([&] { return serial != m_loadSerial || m_loadState != LoadState::Loading; });
@@ -168,19 +189,32 @@ QVariant WebPageView::evaluate(const QString &script) {
 }
 
 bool WebPageView::appendHtml(const QStringList &fragments) {
+    // Whole questions far below the screen go into blocks the renderer lays
+    // out only when they come near. On a shown view, a long page's first
+    // block goes in alone and is painted before the rest is parsed: the
+    // learner reads the first questions while the others follow.
+    PageBlocks page = cutIntoBlocks(fragments, questionsPerBlock);
+    if (page.blocks.size() > longPageBlocks && isVisible()) {
+        const QStringList first = page.blocks.takeFirst();
+        if (!insertBlocks({first}, {}))
+            return false;
+        waitForPaint();
+    }
+    return insertBlocks(page.blocks, page.tail);
+}
+
+bool WebPageView::insertBlocks(const QList<QStringList> &blocks, const QStringList &tail) {
     // Each parser run costs as much as a small fragment: fragments that parse
-    // alike joined or apart go in together. Whole questions far below the
-    // screen go into blocks the renderer lays out only when they come near.
-    const PageBlocks page = cutIntoBlocks(fragments, questionsPerBlock);
-    QJsonArray blocks;
+    // alike joined or apart go in together.
+    QJsonArray runsOfBlocks;
     qsizetype runCount = 0;
-    for (const QStringList &block : page.blocks) {
+    for (const QStringList &block : blocks) {
         const QStringList runs = joinIntoRuns(block);
         runCount += runs.size();
-        blocks.append(QJsonArray::fromStringList(runs));
+        runsOfBlocks.append(QJsonArray::fromStringList(runs));
     }
-    const QStringList tail = joinIntoRuns(page.tail);
-    runCount += tail.size();
+    const QStringList tailRuns = joinIntoRuns(tail);
+    runCount += tailRuns.size();
     const auto compact = [](const QJsonArray &array) {
         return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
     };
@@ -190,7 +224,8 @@ bool WebPageView::appendHtml(const QStringList &fragments) {
     // page's own buttons keep their onclick.
     const QString script =
         QStringLiteral(
-            "(function(blocks,tail){var b=document.body;if(!b)return -1;"
+            "(function(blocks,tail){var b=document.body,h=document.documentElement;"
+            "if(!b)return -1;"
             // The page's own buttons call xsda, scbt and the ctfk address; any other
             // handler, script or script address marks a run to clean.
             "var risky=/<\\s*(script|iframe|object|embed|frame)|javascript:|"
@@ -212,20 +247,37 @@ bool WebPageView::appendHtml(const QStringList &fragments) {
             "i.test(a.value)))"
             "e.removeAttribute(a.name);}}"
             "while(d.body.firstChild)t.appendChild(document.adoptNode(d.body.firstChild));}"
-            // Blocks not laid out yet count as high as the first one, which
-            // is on the screen and laid out here anyway.
+            // Blocks not laid out yet count as high as the page's first one,
+            // which is on the screen and laid out here anyway.
             "var first=null;for(var i=0;i<blocks.length;i++){var c=document.createElement('div');"
             "c.style.cssText='content-visibility:auto;"
             "contain-intrinsic-size:auto var(--velkora-block-height,4000px)';"
             "b.appendChild(c);first=first||c;for(var r=0;r<blocks[i].length;r++)"
             "put(c,blocks[i][r]);}"
             "for(var t=0;t<tail.length;t++)put(b,tail[t]);"
-            "if(first)document.documentElement.style.setProperty('--velkora-block-height',"
+            "if(first&&!h.style.getPropertyValue('--velkora-block-height'))"
+            "h.style.setProperty('--velkora-block-height',"
             "Math.ceil(first.getBoundingClientRect().height)+'px');"
-            "return n;})(") +
-        compact(blocks) + QLatin1Char(',') + compact(QJsonArray::fromStringList(tail)) +
+            // Laid out before the call returns, as the next frame would.
+            "b.offsetHeight;return n;})(") +
+        compact(runsOfBlocks) + QLatin1Char(',') + compact(QJsonArray::fromStringList(tailRuns)) +
         QLatin1Char(')');
     return evaluate(script).toInt() == runCount;
+}
+
+void WebPageView::waitForPaint() {
+    // A frame is painted between an animation-frame callback and the next
+    // task; a view the compositor does not draw gives up after a few frames.
+    evaluate(QStringLiteral("window.velkoraPainted=false;requestAnimationFrame(function(){"
+                            "setTimeout(function(){window.velkoraPainted=true;});});"));
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < paintWaitMs &&
+           !evaluate(QStringLiteral("window.velkoraPainted")).toBool()) {
+        QEventLoop pause;
+        QTimer::singleShot(2, &pause, &QEventLoop::quit);
+        pause.exec();
+    }
 }
 
 void WebPageView::setTextZoom(int level) {

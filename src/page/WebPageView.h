@@ -51,6 +51,7 @@ public:
     InterceptingPage *interceptingPage() const { return m_page; }
     void setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
 
+    void preload(const QString &filePath) override;
     bool load(const QString &filePath) override;
     bool appendHtml(const QStringList &fragments) override;
     void setTextZoom(int level) override;
@@ -74,11 +75,14 @@ protected:
 
 private:
     bool waitFor(const std::function<bool()> &done);
+    bool insertBlocks(const QList<QStringList> &blocks, const QStringList &tail);
+    void waitForPaint();
 
     InterceptingPage *m_page;
     int m_timeoutMs = 15000;
     quint64 m_loadSerial = 0;
     QUrl m_expectedUrl;
+    bool m_preloaded = false; // the load under way was started by preload()
     enum class LoadState { Idle, Loading, Succeeded, Failed } m_loadState = LoadState::Idle;
 };
 
