@@ -64,12 +64,13 @@ SubmitOutcome ChapterSubmission::submit(std::optional<RowId> chapterId, ViewMode
 }
 
 void ChapterSubmission::record(RowId chapterId) {
-    // The latest marks are cleared in the same transaction as everything
-    // else, so a submission cut short (even by a kill) leaves the old state.
-    WrongQuestionBank(m_db).clearLatestMarks();
+    // The latest marks change in the same transaction as everything else,
+    // so a submission cut short (even by a kill) leaves the old state.
+    WrongQuestionBank wrongQuestions(m_db);
+    wrongQuestions.markLatest(m_grade.wrongQuestions);
+    m_addedToBank = wrongQuestions.add(m_grade.wrongQuestions);
     ScoreSheet sheet(m_db);
     sheet.clear();
-    m_addedToBank = WrongQuestionBank(m_db).markWrong(m_grade.wrongQuestions);
     for (const GroupScore &group : m_grade.groups)
         sheet.append({group.title, group.questions, group.correct});
     sheet.mergeSubmissionTitles();

@@ -21,8 +21,8 @@ enum class SubmitOutcome {
 // Grades the chapter page the learner answered and records the result: the
 // wrong questions go into the wrong-question bank as the latest ones, the
 // score sheet gets a row per type and the study log a row per answered
-// question, stamped with `clock`. The latest marks of the previous
-// submission are cleared first; everything after is one transaction. Then
+// question, stamped with `clock`; the latest marks of earlier submissions
+// are cleared. All of that is one transaction. Then
 // the sheet's rows of types without questions go, in a transaction of their
 // own: the submission stands whether or not they could.
 class ChapterSubmission {

@@ -2,22 +2,41 @@
 
 #include "store/Sql.h"
 
+#include <QSet>
 #include <QSqlQuery>
 
 namespace velkora {
 
-void WrongQuestionBank::clearLatestMarks() {
-    sql::run(m_db, QStringLiteral("UPDATE question SET ct1=''"));
+void WrongQuestionBank::markLatest(const QList<RowId> &questionIds) {
+    const QVariantList ids = sql::listValues(questionIds);
+    const QString list = sql::placeholders(ids.size());
+    // ct1<>'' as two ranges, which the index on ct1 serves: only the marked
+    // rows are read, not the whole bank.
+    sql::run(m_db,
+             QStringLiteral("UPDATE question SET ct1='' WHERE (ct1<'' OR ct1>'') "
+                            "AND id NOT IN (%1)")
+                 .arg(list),
+             ids);
+    sql::run(
+        m_db,
+        QStringLiteral("UPDATE question SET ct1='1' WHERE id IN (%1) AND ct1 IS NOT '1'").arg(list),
+        ids);
 }
 
-QList<RowId> WrongQuestionBank::markWrong(const QList<RowId> &questionIds) {
+QList<RowId> WrongQuestionBank::add(const QList<RowId> &questionIds) {
+    const QVariantList ids = sql::listValues(questionIds);
+    const QString outsideBank =
+        QStringLiteral("id IN (%1) AND coalesce(ct, '')<>'1'").arg(sql::placeholders(ids.size()));
+    QSqlQuery q =
+        sql::run(m_db, QStringLiteral("SELECT id FROM question WHERE %1").arg(outsideBank), ids);
+    QSet<RowId> entering;
+    while (q.next())
+        entering.insert(q.value(0).toLongLong());
+    q.finish();
+    sql::run(m_db, QStringLiteral("UPDATE question SET ct='1' WHERE %1").arg(outsideBank), ids);
     QList<RowId> added;
     for (RowId id : questionIds) {
-        sql::run(m_db, QStringLiteral("UPDATE question SET ct1='1' WHERE id=?"), {id});
-        const QSqlQuery entered = sql::run(
-            m_db, QStringLiteral("UPDATE question SET ct='1' WHERE id=? AND coalesce(ct, '')<>'1'"),
-            {id});
-        if (entered.numRowsAffected() > 0)
+        if (entering.remove(id))
             added.append(id);
     }
     return added;

@@ -19,11 +19,12 @@ class WrongQuestionBank {
 public:
     explicit WrongQuestionBank(const QSqlDatabase &db) : m_db(db) {}
 
-    // Forgets which questions the latest submission found wrong.
-    void clearLatestMarks();
-    // Puts the questions into the bank and marks them as the latest ones;
-    // returns those that were not in the bank before.
-    QList<RowId> markWrong(const QList<RowId> &questionIds);
+    // Marks the questions as the ones the latest submission found wrong and
+    // clears the marks of all others. Writes only the marks that change.
+    void markLatest(const QList<RowId> &questionIds);
+    // Puts the questions into the bank; returns those that were not in it
+    // before, in the order given.
+    QList<RowId> add(const QList<RowId> &questionIds);
     // Takes the questions out of the bank, in one transaction.
     void remove(const QList<RowId> &questionIds);
     QList<WrongQuestion> questions() const; // by id

@@ -27,25 +27,6 @@ OptionRow optionOf(const QSqlQuery &q) {
             sql::text(q, "content")};
 }
 
-// "?, ?, ?" for a list of `count` values (NULL for none, which matches nothing).
-QString placeholders(qsizetype count) {
-    if (count == 0)
-        return QStringLiteral("NULL");
-    QString marks = QStringLiteral("?");
-    marks.reserve(count * 3);
-    for (qsizetype i = 1; i < count; ++i)
-        marks += QStringLiteral(", ?");
-    return marks;
-}
-
-QVariantList idValues(const QList<RowId> &ids) {
-    QVariantList values;
-    values.reserve(ids.size());
-    for (RowId id : ids)
-        values.append(id);
-    return values;
-}
-
 // The condition a question meets to be listed in a view, as " AND ..."; none
 // in chapter practice, which lists every question.
 QString listedBy(ViewMode mode, const QString &table = {}) {
@@ -190,10 +171,10 @@ QList<OptionRow> BankQueries::options(RowId questionId) const {
 
 QList<QuestionRow> BankQueries::questions(const QList<RowId> &ids) const {
     QHash<RowId, QuestionRow> byId;
-    QSqlQuery q = sql::run(
-        m_db,
-        QStringLiteral("SELECT * FROM question WHERE id IN (%1)").arg(placeholders(ids.size())),
-        idValues(ids));
+    QSqlQuery q = sql::run(m_db,
+                           QStringLiteral("SELECT * FROM question WHERE id IN (%1)")
+                               .arg(sql::placeholders(ids.size())),
+                           sql::listValues(ids));
     while (q.next()) {
         const QuestionRow row = questionOf(q);
         byId.insert(row.id, row);
@@ -210,8 +191,8 @@ QHash<RowId, QList<OptionRow>> BankQueries::optionsOf(const QList<RowId> &questi
     QSqlQuery q = sql::run(m_db,
                            QStringLiteral("SELECT * FROM opinion WHERE questionid IN (%1) "
                                           "ORDER BY rowid")
-                               .arg(placeholders(questionIds.size())),
-                           idValues(questionIds));
+                               .arg(sql::placeholders(questionIds.size())),
+                           sql::listValues(questionIds));
     while (q.next()) {
         const OptionRow row = optionOf(q);
         options[row.questionId].append(row);

@@ -41,6 +41,10 @@ const char *const indexStatements[] = {
     "CREATE INDEX IF NOT EXISTS question_ct ON question (ct)",
     "CREATE INDEX IF NOT EXISTS question_ct1 ON question (ct1)",
     "CREATE INDEX IF NOT EXISTS opinion_questionid ON opinion (questionid)",
+    // The exam paper's candidates of each kind, and its re-tag of the bank.
+    "CREATE INDEX IF NOT EXISTS readtext_qtypeid ON readtext (qtypeid)",
+    "CREATE INDEX IF NOT EXISTS question_lx ON question (lx)",
+    "CREATE INDEX IF NOT EXISTS question_readtextid_lx ON question (readtextid, lx)",
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <QLoggingCategory>
 #include <QSqlError>
+#include <QStringList>
 
 namespace velkora::sql {
 
@@ -24,6 +25,11 @@ QSqlQuery run(const QSqlDatabase &db, const QString &statement, const QVariantLi
     if (!query.exec())
         throw StoreError(statement, query.lastError().text());
     return query;
+}
+
+QString placeholders(qsizetype count) {
+    QStringList marks(count, QStringLiteral("?"));
+    return marks.join(QStringLiteral(", "));
 }
 
 namespace {

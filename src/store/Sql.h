@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QVariant>
@@ -12,6 +13,19 @@ namespace velkora::sql {
 QSqlQuery run(const QSqlDatabase &db, const QString &statement,
               std::initializer_list<QVariant> values = {});
 QSqlQuery run(const QSqlDatabase &db, const QString &statement, const QVariantList &values);
+
+// "?, ?, ?" for a list of `count` values, empty for none: SQLite takes an
+// empty list, `IN ()` matching nothing and `NOT IN ()` everything.
+QString placeholders(qsizetype count);
+
+// The items of a list as values to bind, in order.
+template <typename T> QVariantList listValues(const QList<T> &items) {
+    QVariantList values;
+    values.reserve(items.size());
+    for (const T &item : items)
+        values.append(item);
+    return values;
+}
 
 // Runs `work` inside one transaction: committed when it returns, rolled
 // back when it throws (the exception is passed on). Called while a

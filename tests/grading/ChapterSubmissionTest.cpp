@@ -117,6 +117,30 @@ TEST_F(ChapterSubmissionTest, GroupsOfTheMergedTitlesBecomeOneRowOthersStayApart
                                         {typeB, 2, 0}}));
 }
 
+TEST_F(ChapterSubmissionTest, OnlyTheWrongQuestionsOfTheLatestSubmissionKeepTheirMark) {
+    // Marked by an earlier submission: a question of another chapter, and s2.
+    const int elsewhere =
+        bank.addChoice(bank.writer().addGroup(bank.addChapterPath("第二节"), SingleA1), "题", "A");
+    bank.exec(
+        QString("UPDATE question SET ct='1', ct1='1' WHERE id IN (%1, %2)").arg(elsewhere).arg(s2));
+    page.answer(s1, "B");
+    page.answer(s2, "B");
+    page.answer(multi, "ACD");
+    page.answer(m1, "B"); // m2 left unanswered
+    ASSERT_EQ(submit(), SubmitOutcome::Recorded);
+    EXPECT_EQ(flags(elsewhere), "1/"); // still in the wrong-question bank
+    EXPECT_EQ(flags(s2), "1/");
+    EXPECT_EQ(flags(s1), "1/1");
+
+    page.answer(s1, "A");
+    page.answer(s2, "A");
+    ASSERT_EQ(submit(), SubmitOutcome::Recorded);
+    EXPECT_EQ(flags(s1), "1/");
+    EXPECT_EQ(flags(s2), "1/1");
+    EXPECT_EQ(flags(m2), "1/1");
+    EXPECT_EQ(bank.scalar("SELECT count(*) FROM question WHERE ct1<>''"), "2");
+}
+
 TEST_F(ChapterSubmissionTest, AFailureKeepsNothingOfTheSubmission) {
     ScoreSheet(bank.db()).append({"前一次", 4, 3});
     bank.exec(QString("UPDATE question SET ct1='1' WHERE id=%1").arg(s1));

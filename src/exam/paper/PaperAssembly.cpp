@@ -4,27 +4,19 @@
 #include "store/StoreError.h"
 
 #include <QSqlError>
-#include <QStringList>
 
 namespace velkora {
 
 void retagExamClasses(const QSqlDatabase &db) {
     for (ExamClass kind : examClasses) {
-        const QList<int> typeIds = examTypeIds(kind);
-        QStringList marks;
-        for (qsizetype i = 0; i < typeIds.size(); ++i)
-            marks << QStringLiteral("?");
-        const QString statement = QStringLiteral("UPDATE question SET lx=? WHERE readtextid IN "
-                                                 "(SELECT id FROM readtext WHERE qtypeid IN (%1))")
-                                      .arg(marks.join(QLatin1Char(',')));
-        QSqlQuery update(db);
-        if (!update.prepare(statement))
-            throw StoreError(statement, update.lastError().text());
-        update.addBindValue(lxCode(kind));
-        for (int typeId : typeIds)
-            update.addBindValue(typeId);
-        if (!update.exec())
-            throw StoreError(statement, update.lastError().text());
+        const QVariantList typeIds = sql::listValues(examTypeIds(kind));
+        // Only tags that differ are written; the index on (readtextid, lx)
+        // holds the tags, so the rows that keep theirs are never read.
+        sql::run(db,
+                 QStringLiteral("UPDATE question SET lx=? WHERE lx IS NOT ? AND readtextid IN "
+                                "(SELECT id FROM readtext WHERE qtypeid IN (%1))")
+                     .arg(sql::placeholders(typeIds.size())),
+                 QVariantList{lxCode(kind), lxCode(kind)} + typeIds);
     }
 }
 

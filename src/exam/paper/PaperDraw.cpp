@@ -4,6 +4,7 @@
 #include "store/Sql.h"
 
 #include <QSet>
+#include <limits>
 
 namespace velkora {
 
@@ -35,6 +36,46 @@ private:
 bool drawsQuestions(ExamClass kind) {
     return kind == ExamClass::Single || kind == ExamClass::Multiple;
 }
+
+// The candidates of a kind in row order: the questions of its tag, or the
+// groups of its type. Found through the index on that column, and only the
+// drawn ones are fetched, each from where the one before was found.
+class Candidates {
+public:
+    Candidates(const QSqlDatabase &db, ExamClass kind)
+        : m_db(db), m_rows(drawsQuestions(kind) ? QStringLiteral(" FROM question WHERE lx=?")
+                                                : QStringLiteral(" FROM readtext WHERE qtypeid=?")),
+          m_key(drawsQuestions(kind) ? QVariant(lxCode(kind))
+                                     : QVariant(examTypeIds(kind).constFirst())) {}
+
+    int count() const {
+        QSqlQuery q = sql::run(m_db, QStringLiteral("SELECT count(*)") + m_rows, {m_key});
+        return q.next() ? q.value(0).toInt() : 0;
+    }
+
+    // The ids at `positions`, which increase.
+    QList<qint64> idsAt(const QList<int> &positions) const {
+        const QString statement = QStringLiteral("SELECT rowid, id") + m_rows +
+                                  QStringLiteral(" AND rowid>? ORDER BY rowid LIMIT 1 OFFSET ?");
+        QList<qint64> ids;
+        qint64 lastRow = std::numeric_limits<qint64>::min();
+        int nextPosition = 0;
+        for (int position : positions) {
+            QSqlQuery q = sql::run(m_db, statement, {m_key, lastRow, position - nextPosition});
+            if (!q.next())
+                break;
+            lastRow = q.value(0).toLongLong();
+            ids << q.value(1).toLongLong();
+            nextPosition = position + 1;
+        }
+        return ids;
+    }
+
+private:
+    QSqlDatabase m_db;
+    QString m_rows;
+    QVariant m_key;
+};
 
 } // namespace
 
@@ -72,25 +113,13 @@ QList<PaperRow> PaperDraw::draw(const ExamCounts &counts) {
         if (count == 0)
             continue;
         quota += count;
-        const QList<qint64> ids = candidateIds(kind);
-        for (int position : drawPositions(int(ids.size()), count, quota, number, m_random))
-            paper << rowsOf(kind, ids[position], number++);
+        const Candidates candidates(m_db, kind);
+        const QList<int> positions =
+            drawPositions(candidates.count(), count, quota, number, m_random);
+        for (qint64 id : candidates.idsAt(positions))
+            paper << rowsOf(kind, id, number++);
     }
     return paper;
-}
-
-QList<qint64> PaperDraw::candidateIds(ExamClass kind) const {
-    QSqlQuery q =
-        drawsQuestions(kind)
-            ? sql::run(m_db, QStringLiteral("SELECT id FROM question WHERE lx=? ORDER BY rowid"),
-                       {lxCode(kind)})
-            : sql::run(m_db,
-                       QStringLiteral("SELECT id FROM readtext WHERE qtypeid=? ORDER BY rowid"),
-                       {examTypeIds(kind).constFirst()});
-    QList<qint64> ids;
-    while (q.next())
-        ids << q.value(0).toLongLong();
-    return ids;
 }
 
 QList<PaperRow> PaperDraw::rowsOf(ExamClass kind, qint64 candidateId, int number) const {

@@ -15,7 +15,7 @@ class RandomSource;
 using ExamCounts = std::array<int, 4>;
 
 // The candidates of one kind a draw puts on the paper, as positions in the
-// candidate list, in the order they are taken.
+// candidate list, in the order they are taken (which is increasing).
 //
 // A cursor walks the list in strides of about candidates / count, taking
 // one candidate per stride at a random offset; it never goes past the last
@@ -38,7 +38,6 @@ public:
     QList<PaperRow> draw(const ExamCounts &counts);
 
 private:
-    QList<qint64> candidateIds(ExamClass kind) const;
     QList<PaperRow> rowsOf(ExamClass kind, qint64 candidateId, int number) const;
 
     QSqlDatabase m_db;

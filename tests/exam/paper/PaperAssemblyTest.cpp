@@ -198,6 +198,32 @@ TEST(PaperAssembly, EveryExamReTagsTheBankAndDrawsAnew) {
     EXPECT_EQ(tids(second.rows), (QStringList{"1", "2", "3", "4", "5.1", "5.2", "6"}));
 }
 
+TEST(PaperAssembly, AfterTheBankChangedTheTagsAndTheDrawFollowIt) {
+    ExamBank bank;
+    const QList<int> singles = bank.addQuestions(SingleA1, 3);
+    const QList<int> moved = bank.addQuestions(SingleA1, 2);
+    bank.setCounts({9, 9, 0, 0}); // more than there are: every candidate is taken
+    SeededRandom random(4);
+    assemble(bank, random);
+    // Between exams a group changes type, a question comes in, a tag is lost.
+    bank.exec(QString("UPDATE readtext SET qtypeid=%1 WHERE id=(SELECT readtextid FROM question "
+                      "WHERE id=%2)")
+                  .arg(Multi7)
+                  .arg(moved[0]));
+    const int added = bank.addQuestions(SingleA1, 1)[0];
+    bank.exec(QString("UPDATE question SET lx=NULL WHERE id=%1").arg(singles[1]));
+
+    assemble(bank, random);
+
+    EXPECT_EQ(bank.column("SELECT lx FROM question ORDER BY id"),
+              (QStringList{"a1", "a1", "a1", "a2", "a2", "a1"}));
+    // The walk of a later kind never takes its first candidate.
+    EXPECT_EQ(bank.column("SELECT tgid FROM sj ORDER BY rowid"),
+              (QStringList{QString::number(singles[0]), QString::number(singles[1]),
+                           QString::number(singles[2]), QString::number(added),
+                           QString::number(moved[1])}));
+}
+
 TEST(PaperAssembly, AFailureHalfWayLeavesTagsAndThePaperAsTheyWere) {
     ExamBank bank;
     bank.addQuestions(SingleA1, 10);
