@@ -12,6 +12,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
 
 using namespace velkora;
 
@@ -43,12 +45,15 @@ Build timeBuild(WebPageView &view, const std::function<void()> &show) {
     return build;
 }
 
-// One script call and one wait per fragment.
+// One script call, one parser run and one wait per fragment.
 void showOneByOne(WebPageView &view, const QString &templatePath, const QStringList &fragments) {
     view.load(templatePath);
-    for (const QString &fragment : fragments)
-        view.appendHtml({fragment});
     view.setTextZoom(1);
+    for (const QString &fragment : fragments) {
+        const QByteArray text = QJsonDocument(QJsonArray{fragment}).toJson(QJsonDocument::Compact);
+        view.evaluate(QStringLiteral("document.body.insertAdjacentHTML('beforeend',%1[0])")
+                          .arg(QString::fromUtf8(text)));
+    }
 }
 
 ChapterPage compose(const bench::SyntheticChapter &chapter) {

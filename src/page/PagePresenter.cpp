@@ -39,11 +39,12 @@ ShowResult PagePresenter::show(const QStringList &fragments, int textZoom) {
     if (!complete)
         qCWarning(lcPage) << "page template" << m_templatePath << "lacks one of"
                           << m_requiredFunctions;
+    // The text size first, so that the page is laid out once, at its size.
+    m_view.setTextZoom(textZoom);
     if (!m_view.appendHtml(fragments))
         qCWarning(lcPage) << "page did not take its" << fragments.size() << "fragments";
     if (generation != m_generation)
         return ShowResult::Superseded;
-    m_view.setTextZoom(textZoom);
     qCInfo(lcPage) << "page of" << fragments.size() << "fragments laid out in" << clock.elapsed()
                    << "ms";
     return complete ? ShowResult::Shown : ShowResult::TemplateDamaged;
