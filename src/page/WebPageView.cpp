@@ -195,10 +195,13 @@ bool WebPageView::appendHtml(const QStringList &fragments) {
     // learner reads the first questions while the others follow.
     PageBlocks page = cutIntoBlocks(fragments, questionsPerBlock);
     if (page.blocks.size() > longPageBlocks && isVisible()) {
+        const quint64 serial = m_loadSerial;
         const QStringList first = page.blocks.takeFirst();
         if (!insertBlocks({first}, {}))
             return false;
         waitForPaint();
+        if (serial != m_loadSerial)
+            return false; // another page was loaded meanwhile; the rest is not its
     }
     return insertBlocks(page.blocks, page.tail);
 }

@@ -7,6 +7,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace velkora;
@@ -62,21 +63,33 @@ TEST_F(WebPageViewTest, FragmentsGoInTogetherOnlyWhereTheyParseAsTheyWouldOneByO
     EXPECT_EQ(body({fragments}), body(oneByOne));
 }
 
-// A long page paints its first questions before the others are in.
-TEST_F(WebPageViewTest, QuestionsFarBelowTheScreenAreThereForEveryCommandAndForCopying) {
+// Questions of one option each, long enough that the first of them are
+// painted before the others go in.
+QStringList longPage(int questions) {
     QStringList fragments;
-    for (int i = 1; i <= 250; ++i) {
+    for (int i = 1; i <= questions; ++i) {
         fragments << fragments::stem(i, i, QStringLiteral("题%1").arg(i))
                   << fragments::radioOption({QString::number(i), i, "A", "甲"}) << fragments::rule;
     }
+    return fragments;
+}
+
+TEST_F(WebPageViewTest, QuestionsFarBelowTheScreenAreThereForEveryCommandAndForCopying) {
     ASSERT_TRUE(view.load(page));
-    ASSERT_TRUE(view.appendHtml(fragments));
+    ASSERT_TRUE(view.appendHtml(longPage(250)));
     EXPECT_EQ(view.controls().size(), 250);
     EXPECT_TRUE(view.setElementColor("fan250", "red"));
     EXPECT_TRUE(
         view.evaluate("getSelection().selectAllChildren(document.body),getSelection().toString()")
             .toString()
             .contains("250. 题250"));
+}
+
+TEST_F(WebPageViewTest, APageLoadedWhileALongPageGoesInGetsNoneOfIt) {
+    ASSERT_TRUE(view.load(page));
+    QTimer::singleShot(0, &view, [&] { view.load(page); });
+    EXPECT_FALSE(view.appendHtml(longPage(250)));
+    EXPECT_EQ(view.controls().size(), 0);
 }
 
 TEST_F(WebPageViewTest, SnapshotsControlsAndColoursElements) {
