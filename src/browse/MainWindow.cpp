@@ -48,10 +48,11 @@ MainWindow::MainWindow(const ProgramFolder &folder, BankConnection &bank, Messag
     setWindowTitle(QStringLiteral("Velkora"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     buildLayout();
-    m_errorReport = new ErrorReportWindow(m_folder.templatePath(), this);
-    connect(m_errorReport, &ErrorReportWindow::confirmed, m_errorReport, &QWidget::close);
+    // The browser first: it starts loading the page while the rest is built.
     m_browser = new ChapterBrowser(m_folder, m_bank, m_messages, *m_pageView, *m_treePanel,
                                    *m_pageToolbar, this);
+    m_errorReport = new ErrorReportWindow(m_folder.templatePath(), this);
+    connect(m_errorReport, &ErrorReportWindow::confirmed, m_errorReport, &QWidget::close);
     connect(m_browser, &ChapterBrowser::treeRefreshed, this,
             [this] { m_statusBar->showTime(QDateTime::currentDateTime()); });
     new InPageCommands(*m_browser, m_bank, m_messages, *m_errorReport,
