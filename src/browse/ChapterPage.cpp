@@ -57,19 +57,16 @@ ChapterPage composeChapterPage(const BankQueries &queries, RowId treeId, ViewMod
         }
         page.chapterName = chapter->name;
         page.chapterFound = true;
-        const QHash<RowId, QuestionType> types = queries.questionTypes();
-        const QHash<RowId, QList<QuestionRow>> questions =
-            queries.questionsOfChapter(chapter->id, mode);
-        const QHash<RowId, QList<OptionRow>> options = queries.optionsOfChapter(chapter->id, mode);
-        for (const GroupRow &group : queries.groupsOfChapter(chapter->id)) {
-            const QList<QuestionRow> listed = questions.value(group.id);
+        const ChapterContent content = queries.chapterContent(chapter->id, mode);
+        for (const GroupRow &group : content.groups) {
+            const QList<QuestionRow> listed = content.questions.value(group.id);
             if (listed.isEmpty() && mode != ViewMode::ChapterPractice)
                 continue;
-            const auto type = types.constFind(group.typeId);
-            if (const std::optional<GroupContent> content =
-                    assembleGroup(group, type == types.cend() ? std::nullopt : std::optional(*type),
-                                  listed, options, pictures))
-                composer.addGroup(*content);
+            const auto type = content.types.constFind(group.typeId);
+            if (const std::optional<GroupContent> assembled = assembleGroup(
+                    group, type == content.types.cend() ? std::nullopt : std::optional(*type),
+                    listed, content.options, pictures))
+                composer.addGroup(*assembled);
         }
     } catch (const StoreError &error) {
         qCWarning(lcChapter) << "chapter page cut short:" << error.message();

@@ -10,18 +10,15 @@ namespace velkora {
 ChapterGrade gradeChapter(const BankQueries &queries, RowId treeId, ViewMode mode,
                           const PageAnswers &answers) {
     ChapterGrade grade;
-    // The whole chapter in a few statements, however many groups it has.
-    const QHash<RowId, QuestionType> types = queries.questionTypes();
-    const QHash<RowId, QList<QuestionRow>> questions = queries.questionsOfChapter(treeId, mode);
-    const QHash<RowId, QList<OptionRow>> optionsOf = queries.optionsOfChapter(treeId, mode);
-    for (const GroupRow &group : queries.groupsOfChapter(treeId)) {
-        const QuestionType type = types.value(group.typeId);
+    const ChapterContent content = queries.chapterContent(treeId, mode);
+    for (const GroupRow &group : content.groups) {
+        const QuestionType type = content.types.value(group.typeId);
         GroupScore score{type.title};
-        for (const QuestionRow &question : questions.value(group.id)) {
+        for (const QuestionRow &question : content.questions.value(group.id)) {
             ++score.questions;
             const QList<OptionRow> options = type.code == typecode::sharedOptions
                                                  ? QList<OptionRow>{}
-                                                 : optionsOf.value(question.id);
+                                                 : content.options.value(question.id);
             const std::optional<QString> given = answers.given(type.code, question.id, options);
             if (!given)
                 throw MissingAnswerControls(question.id);

@@ -200,6 +200,11 @@ QHash<RowId, QList<OptionRow>> BankQueries::optionsOf(const QList<RowId> &questi
     return options;
 }
 
+ChapterContent BankQueries::chapterContent(RowId treeId, ViewMode mode) const {
+    return {groupsOfChapter(treeId), questionsOfChapter(treeId, mode),
+            optionsOfChapter(treeId, mode), questionTypes()};
+}
+
 QHash<RowId, QuestionType> BankQueries::questionTypes() const {
     QSqlQuery q = sql::run(m_db, QStringLiteral("SELECT * FROM qtype"));
     QHash<RowId, QuestionType> types;

@@ -9,6 +9,16 @@
 
 namespace velkora {
 
+// A chapter's groups by type; the questions a view lists in each group (by
+// group id) and their options (by question id), in stored order; and every
+// question type of the bank.
+struct ChapterContent {
+    QList<GroupRow> groups;
+    QHash<RowId, QList<QuestionRow>> questions;
+    QHash<RowId, QList<OptionRow>> options;
+    QHash<RowId, QuestionType> types;
+};
+
 // Read access to the question content. Every method throws StoreError when
 // its statement fails. Rows come in stored order wherever the program relies
 // on it (options of a question, questions of a group, nodes of the tree).
@@ -38,16 +48,16 @@ public:
     // The options of several questions at once, each question's in stored order.
     QHash<RowId, QList<OptionRow>> optionsOf(const QList<RowId> &questionIds) const;
 
-    // A whole chapter in three statements, for its page: every question type
-    // of the bank, and the questions the view lists in each of the chapter's
-    // groups (by group id) with their options (by question id), in stored order.
-    QHash<RowId, QuestionType> questionTypes() const;
-    QHash<RowId, QList<QuestionRow>> questionsOfChapter(RowId treeId, ViewMode mode) const;
-    QHash<RowId, QList<OptionRow>> optionsOfChapter(RowId treeId, ViewMode mode) const;
+    // A whole chapter in four statements, however many groups it has.
+    ChapterContent chapterContent(RowId treeId, ViewMode mode) const;
 
     bool anyQuestionFlagged(ViewMode mode) const;
 
 private:
+    QHash<RowId, QuestionType> questionTypes() const;
+    QHash<RowId, QList<QuestionRow>> questionsOfChapter(RowId treeId, ViewMode mode) const;
+    QHash<RowId, QList<OptionRow>> optionsOfChapter(RowId treeId, ViewMode mode) const;
+
     QSqlDatabase m_db;
 };
 
