@@ -2,8 +2,8 @@
 
 #include "base/RatePercent.h"
 #include "browse/NavigationTree.h"
-#include "store/BankConventions.h"
 #include "store/BankQueries.h"
+#include "store/ChapterFigures.h"
 #include "store/Sql.h"
 #include "store/StudyLog.h"
 
@@ -12,30 +12,6 @@
 namespace velkora {
 
 namespace {
-
-// One pass over the questions, grouped by chapter. The latest answer of a
-// question is its log row of the highest id: SQLite takes the bare column
-// `correct` from the row that gives max(id).
-QHash<RowId, ProgressFigures> chapterFigures(const QSqlDatabase &db, bool logged) {
-    const QString latestAnswers =
-        logged ? QStringLiteral("SELECT question_id, correct, max(id) FROM velkora_practice_log "
-                                "GROUP BY question_id")
-               : QStringLiteral("SELECT NULL AS question_id, NULL AS correct WHERE 0");
-    QSqlQuery q =
-        sql::run(db, QStringLiteral("SELECT r.treeid, count(*), count(l.question_id), "
-                                    "coalesce(sum(l.correct), 0), sum(q.%1 = '1'), sum(q.%2 = '1') "
-                                    "FROM question q JOIN readtext r ON r.id = q.readtextid "
-                                    "LEFT JOIN (%3) l ON l.question_id = q.id GROUP BY r.treeid")
-                         .arg(flagColumn(ViewMode::Favourites),
-                              flagColumn(ViewMode::WrongQuestions), latestAnswers));
-    QHash<RowId, ProgressFigures> byChapter;
-    while (q.next()) {
-        byChapter.insert(q.value(0).toLongLong(),
-                         {q.value(1).toInt(), q.value(2).toInt(), q.value(3).toInt(),
-                          q.value(4).toInt(), q.value(5).toInt()});
-    }
-    return byChapter;
-}
 
 // A chapter's figures from the table, those above summed from below.
 ProgressNode progressNode(const NavigationNode &node,
@@ -71,33 +47,20 @@ void readExamHistory(const QSqlDatabase &db, StudyStatistics &statistics) {
 
 } // namespace
 
-void ProgressFigures::add(const ProgressFigures &other) {
-    questions += other.questions;
-    practised += other.practised;
-    rightLatest += other.rightLatest;
-    favourites += other.favourites;
-    wrongBank += other.wrongBank;
-}
-
-int ProgressFigures::rightRatePercent() const {
-    return ratePercent(rightLatest, practised);
-}
-
 int ExamHistoryEntry::ratePercent() const {
     return velkora::ratePercent(right, entries);
 }
 
 StudyStatistics readStudyStatistics(const QSqlDatabase &db) {
     StudyStatistics statistics;
-    const bool logged = StudyLog::isPresent(db);
-    const QHash<RowId, ProgressFigures> byChapter = chapterFigures(db, logged);
+    const QHash<RowId, ProgressFigures> byChapter = readChapterFigures(db);
     NavigationTree tree;
     buildNavigationTree(BankQueries(db), ViewMode::ChapterPractice, tree);
     for (const NavigationNode &part : tree.roots) {
         statistics.parts.append(progressNode(part, byChapter));
         statistics.overall.add(statistics.parts.last().figures);
     }
-    if (logged)
+    if (StudyLog::isPresent(db))
         readExamHistory(db, statistics);
     return statistics;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/ChapterFigures.h"
 #include "store/ExamKinds.h"
 #include "store/Records.h"
 
@@ -9,22 +10,6 @@
 #include <array>
 
 namespace velkora {
-
-// The learner's figures for a part, section or chapter. The right rate
-// counts each practised question once, by its latest answer: it tells how
-// many of the questions the learner would get right now, and a question
-// answered wrong five times and then right counts as right.
-struct ProgressFigures {
-    int questions = 0;
-    int practised = 0;   // answered at least once
-    int rightLatest = 0; // practised questions whose latest answer was right
-    int favourites = 0;
-    int wrongBank = 0; // questions in the wrong-question bank
-
-    void add(const ProgressFigures &other);
-    // Percent, rounded as the score report rounds; 0 when none was practised.
-    int rightRatePercent() const;
-};
 
 struct ProgressNode {
     QString caption;
