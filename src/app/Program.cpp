@@ -2,8 +2,11 @@
 
 #include "app/ProgramCommands.h"
 #include "browse/MainWindow.h"
+#include "browse/ReadingPlace.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 
 namespace velkora {
 
@@ -14,6 +17,10 @@ Program::Program(DataLocation data)
       m_commands(std::make_unique<ProgramCommands>(*m_window, m_data.folder(), m_bank, m_config,
                                                    m_messages)) {
     m_messages.setParent(m_window.get());
+    const QString configFolder =
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    m_window->rememberPlaces(std::make_unique<ReadingPlaceMemory>(
+        QDir(configFolder).filePath(QStringLiteral("velkora.conf")), m_data.folder().bankPath()));
 }
 
 Program::~Program() = default;

@@ -44,6 +44,8 @@ public:
     virtual void enterView(ViewMode mode) = 0;
     // The favourites view, or the message that there are none.
     virtual void openFavourites() = 0;
+    // The tree's chapter progress read anew, after the study log grew.
+    virtual void showProgress() = 0;
     // Shows a composed search page in place of the chapter page, then runs
     // `afterShown` on it.
     virtual void showSearchPage(const QStringList &fragments, const QString &afterShown,

@@ -6,10 +6,12 @@
 #include "browse/ChapterTreePanel.h"
 #include "browse/NavigationTree.h"
 #include "browse/PageToolbar.h"
+#include "browse/ReadingPlace.h"
 #include "browse/TextSize.h"
 #include "page/WebPageView.h"
 #include "store/BankConnection.h"
 #include "store/BankQueries.h"
+#include "store/ChapterFigures.h"
 #include "store/FlagStore.h"
 #include "store/StoreError.h"
 
@@ -67,21 +69,47 @@ void ChapterBrowser::refreshTree() {
     }
     m_tree.showNodes(navigation.roots);
     m_session.takeNodeIds(navigation.nodeIds);
+    showProgress();
     emit treeRefreshed();
     if (!failure.isEmpty())
         m_messages.inform(QStringLiteral("读取题库目录时出错，目录可能不完整：%1").arg(failure));
 }
 
-void ChapterBrowser::activate() {
+void ChapterBrowser::activate(std::optional<RowId> chapter) {
     if (m_session.activate(m_toolbar.gradingButton()->x()) ==
         BrowseSession::Activation::LayoutChanged)
         return;
     m_tree.expandAll();
-    if (m_tree.select(firstChapterPosition))
+    const qsizetype chapterPosition = chapter ? m_session.nodeIds().indexOf(*chapter) : -1;
+    const int position = chapterPosition > 0 ? int(chapterPosition) : firstChapterPosition;
+    if (m_tree.select(position))
         showSelectedNode();
     else
-        qCInfo(lcBrowse) << "the tree has no node at position" << firstChapterPosition;
+        qCInfo(lcBrowse) << "the tree has no node at position" << position;
     m_session.zoomLevel() = startZoomLevel;
+}
+
+void ChapterBrowser::resume(const ReadingPlace &place) {
+    activate(place.chapter);
+    if (!place.chapter || m_session.shownChapter() != place.chapter)
+        return;
+    if (place.question)
+        startPracticeKeys(place.question);
+    if (place.zoomLevel && place.textPixels && m_view.setBodyFontSize(*place.textPixels)) {
+        m_session.zoomLevel() = *place.zoomLevel;
+        m_textPixels = place.textPixels;
+    }
+}
+
+void ChapterBrowser::keepQuestionInView() {
+    if (!m_memory || !shownChapter())
+        return;
+    bool isNumber = false;
+    const RowId question =
+        m_view.evaluate(QStringLiteral("window.velkoraPractice?velkoraPractice.place():''"))
+            .toString()
+            .toLongLong(&isNumber);
+    m_memory->keepQuestion(isNumber ? std::optional<RowId>(question) : std::nullopt);
 }
 
 void ChapterBrowser::showReopenedBank() {
@@ -126,6 +154,8 @@ void ChapterBrowser::showChapter(RowId treeId) {
     if (page.chapterFound) {
         m_toolbar.chapterLabel()->setText(page.chapterName);
         m_session.setShownChapter(treeId);
+        if (m_memory)
+            m_memory->keepChapter(treeId);
     }
     m_session.setSearchPage(std::nullopt);
     present(page.fragments);
@@ -146,7 +176,17 @@ void ChapterBrowser::showSearchPage(const QStringList &fragments, const QString 
 }
 
 void ChapterBrowser::present(const QStringList &fragments) {
-    m_templateProblems.tell(m_presenter.show(fragments));
+    const ShowResult result = m_presenter.show(fragments);
+    m_templateProblems.tell(result);
+    if (result == ShowResult::Shown || result == ShowResult::TemplateDamaged)
+        startPracticeKeys(std::nullopt);
+}
+
+void ChapterBrowser::startPracticeKeys(std::optional<RowId> question) {
+    // The template's script carries the keys; a template without it simply has none.
+    m_view.runScript(QStringLiteral("if(window.velkoraPractice)velkoraPractice.start(%1)")
+                         .arg(question ? QString::number(*question) : QStringLiteral("null")));
+    m_view.setFocus(Qt::OtherFocusReason);
 }
 
 void ChapterBrowser::overPage(const std::function<void()> &work) {
@@ -219,6 +259,16 @@ void ChapterBrowser::enterView(ViewMode mode) {
     m_session.setInterceptArmed(true);
 }
 
+void ChapterBrowser::showProgress() {
+    if (!m_bank.isOpen())
+        return;
+    try {
+        m_tree.showProgress(readChapterFigures(m_bank.database()));
+    } catch (const StoreError &error) {
+        qCWarning(lcBrowse) << "chapter progress not read:" << error.message();
+    }
+}
+
 void ChapterBrowser::setViewCaption(ViewMode mode) {
     m_tree.setCaption(viewCaption(mode));
 }
@@ -253,6 +303,10 @@ void ChapterBrowser::changeTextSize(TextSizeStep (*step)(int &zoomLevel)) {
         m_messages.inform(result.message);
     else if (!m_view.setBodyFontSize(*result.bodyPixels))
         qCWarning(lcBrowse) << "page took no text size";
+    else
+        m_textPixels = result.bodyPixels;
+    if (m_memory)
+        m_memory->keepTextSize(m_session.zoomLevel(), m_textPixels);
     m_session.setInterceptArmed(true);
 }
 

@@ -14,6 +14,8 @@ class ChapterTreePanel;
 class Messages;
 class PageToolbar;
 class ProgramFolder;
+class ReadingPlaceMemory;
+struct ReadingPlace;
 class WebPageView;
 struct TextSizeStep;
 
@@ -32,9 +34,16 @@ public:
     BrowseSession &session() { return m_session; }
 
     // Start-up and every view entry: the tree for the view, then the page of
-    // the node at tree position 2.
+    // the node at tree position 2, or of `chapter` when the tree has it.
     void refreshTree();
-    void activate();
+    void activate(std::optional<RowId> chapter = std::nullopt);
+    // Start-up at the place the learner left: its chapter, scrolled to its
+    // question, at its text size.
+    void resume(const ReadingPlace &place);
+    // From now on the chapter shown and the text size are kept in `memory`.
+    void rememberPlacesIn(ReadingPlaceMemory *memory) { m_memory = memory; }
+    // Keeps the question the learner is at on the page shown.
+    void keepQuestionInView();
     // The bank was opened anew (replaced by a restore): start-up once more.
     void showReopenedBank();
 
@@ -59,6 +68,7 @@ public:
     void showAllAnswers() override;
     void enterView(ViewMode mode) override;
     void openFavourites() override;
+    void showProgress() override;
     void showSearchPage(const QStringList &fragments, const QString &afterShown,
                         SearchPage page) override;
     void overPage(const std::function<void()> &work) override;
@@ -70,6 +80,7 @@ signals:
 private:
     void showChapter(RowId treeId);
     void present(const QStringList &fragments);
+    void startPracticeKeys(std::optional<RowId> question);
     void resetAnswerButtons();
     void pressAnswerButtons(bool show);
     void changeTextSize(TextSizeStep (*step)(int &zoomLevel));
@@ -85,6 +96,8 @@ private:
     BrowseSession m_session;
     PagePresenter m_presenter;
     TemplateProblemNotice m_templateProblems;
+    ReadingPlaceMemory *m_memory = nullptr;
+    std::optional<int> m_textPixels; // the body font size the text-size commands last gave
 };
 
 } // namespace velkora

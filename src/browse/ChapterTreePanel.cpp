@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -15,6 +16,8 @@ namespace velkora {
 namespace {
 constexpr int positionRole = Qt::UserRole;
 constexpr int levelRole = Qt::UserRole + 1;
+constexpr int rowIdRole = Qt::UserRole + 2;
+constexpr int progressColumn = 1;
 constexpr int panelWidth = 257;
 constexpr int headerHeight = 30;
 
@@ -65,6 +68,10 @@ ChapterTreePanel::ChapterTreePanel(const QString &headerPicture, QAction *export
 
     m_tree->setObjectName(QStringLiteral("TreeView1"));
     m_tree->setHeaderHidden(true);
+    m_tree->setColumnCount(2);
+    m_tree->header()->setStretchLastSection(false);
+    m_tree->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_tree->header()->setSectionResizeMode(progressColumn, QHeaderView::ResizeToContents);
     m_tree->setRootIsDecorated(false);
     m_tree->setItemsExpandable(false);
     m_tree->setExpandsOnDoubleClick(false);
@@ -73,7 +80,7 @@ ChapterTreePanel::ChapterTreePanel(const QString &headerPicture, QAction *export
     m_tree->setSortingEnabled(false);
     m_tree->setStyleSheet(QStringLiteral(
         "QTreeWidget { background: #f7fafb; border: 0; border-right: 1px solid #cfdde4; "
-        "font-size: 14px; } QTreeWidget::item { padding: 3px 0; } "
+        "font-size: 14px; } QTreeWidget::item { padding: 3px 6px 3px 0; } "
         "QTreeWidget::item:selected, QTreeWidget::item:selected:!active { background: #2a7f96; "
         "color: white; } QTreeWidget::branch { image: none; border-image: none; }"));
     column->addWidget(m_tree, 1);
@@ -108,9 +115,31 @@ void ChapterTreePanel::addNodes(QTreeWidgetItem *parent, const QList<NavigationN
     for (const NavigationNode &node : nodes) {
         auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_tree);
         item->setText(0, node.caption);
+        item->setToolTip(0, node.caption);
         item->setData(0, positionRole, position++);
         item->setData(0, levelRole, node.level);
+        item->setData(0, rowIdRole, node.rowId);
         addNodes(item, node.children, position);
+        // Only chapters have a progress column; parts and sections take the row.
+        item->setFirstColumnSpanned(node.level != 3);
+    }
+}
+
+void ChapterTreePanel::showProgress(const QHash<RowId, ProgressFigures> &byChapter) {
+    for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
+        QTreeWidgetItem *item = *it;
+        if (item->data(0, levelRole).toInt() != 3)
+            continue;
+        const ProgressFigures figures = byChapter.value(item->data(0, rowIdRole).toLongLong());
+        item->setText(progressColumn,
+                      QStringLiteral("%1/%2").arg(figures.practised).arg(figures.questions));
+        item->setForeground(progressColumn,
+                            figures.practised == figures.questions && figures.questions > 0
+                                ? QColor(0x2e, 0x7d, 0x32)
+                                : QColor(0x6b, 0x7f, 0x8a));
+        item->setToolTip(
+            progressColumn,
+            QStringLiteral("已做 %1 题，共 %2 题").arg(figures.practised).arg(figures.questions));
     }
 }
 

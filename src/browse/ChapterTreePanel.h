@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browse/NavigationTree.h"
+#include "store/ChapterFigures.h"
 
 #include <QFrame>
 #include <optional>
@@ -27,6 +28,9 @@ public:
     QString caption() const;
 
     void showNodes(const QList<NavigationNode> &roots);
+    // Beside each chapter, how many of its questions the learner has
+    // answered of all it holds ("12/40").
+    void showProgress(const QHash<RowId, ProgressFigures> &byChapter);
     void clear();
     void expandAll();
 

@@ -7,6 +7,7 @@
 #include "browse/InPageCommands.h"
 #include "browse/MainStatusBar.h"
 #include "browse/PageToolbar.h"
+#include "browse/ReadingPlace.h"
 #include "chrome/MainToolbar.h"
 #include "chrome/TitleStrip.h"
 #include "feedback/ErrorReportWindow.h"
@@ -25,6 +26,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -59,6 +61,7 @@ MainWindow::MainWindow(const ProgramFolder &folder, BankConnection &bank, Messag
                        *m_pageView->interceptingPage());
     m_printer = std::make_unique<PagePrinter>(*m_pageView, m_messages, this);
     connectCommands();
+    addShortcuts();
 
     // A 1024 x 768 frame centred on the screen the window is on.
     const QRect area = availableArea(this);
@@ -137,6 +140,23 @@ void MainWindow::connectCommands() {
     m_commands.searchBank->setShortcut(QKeySequence::Find);
 }
 
+void MainWindow::addShortcuts() {
+    m_commands.print->setShortcut(QKeySequence::Print);
+    m_commands.largerText->setShortcuts(
+        {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    m_commands.smallerText->setShortcut(QKeySequence::ZoomOut);
+    // F11 goes into full screen and back out; Esc only out.
+    const auto fullScreenShown = [this] { return m_titleStrip->isHidden(); };
+    connect(new QShortcut(Qt::Key_F11, this), &QShortcut::activated, this, [this, fullScreenShown] {
+        (fullScreenShown() ? m_commands.leaveFullScreen : m_commands.fullScreen)->trigger();
+    });
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this,
+            [this, fullScreenShown] {
+                if (fullScreenShown())
+                    m_commands.leaveFullScreen->trigger();
+            });
+}
+
 BrowseHost &MainWindow::browseHost() {
     return *m_browser;
 }
@@ -149,10 +169,32 @@ void MainWindow::setPrinterChooser(PagePrinter::PrinterChooser chooser) {
     m_printer->setPrinterChooser(std::move(chooser));
 }
 
+void MainWindow::rememberPlaces(std::unique_ptr<ReadingPlaceMemory> memory) {
+    m_placeMemory = std::move(memory);
+    m_browser->rememberPlacesIn(m_placeMemory.get());
+}
+
 void MainWindow::start() {
+    const ReadingPlace place = m_placeMemory ? m_placeMemory->recall() : ReadingPlace{};
+    // A frame the screens no longer show keeps the centred one.
+    if (place.windowGeometry.isValid() &&
+        availableArea(this).intersects(place.windowGeometry.adjusted(0, 0, 0, -100)))
+        setGeometry(place.windowGeometry);
     m_browser->refreshTree();
     show();
-    m_browser->activate();
+    m_browser->resume(place);
+    if (place.maximised && !isMaximized())
+        toggleMaximised();
+}
+
+void MainWindow::keepPlace() {
+    if (!m_placeMemory || !isVisible())
+        return;
+    m_browser->keepQuestionInView();
+    const bool fullScreen = m_titleStrip->isHidden();
+    m_placeMemory->keepWindow(normalGeometry(), fullScreen
+                                                    ? m_browser->session().fullScreenFromMaximised()
+                                                    : isMaximized());
 }
 
 void MainWindow::showReopenedBank() {
@@ -217,6 +259,7 @@ void MainWindow::exitProgram() {
     if (!m_messages.ask(QStringLiteral("确定退出系统？"), QStringLiteral("提示"),
                         Messages::Choice::OkCancel))
         return;
+    keepPlace();
     m_bank.close();
     QApplication::quit();
 }
@@ -229,6 +272,7 @@ void MainWindow::mousePressEvent(QMouseEvent *event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent *event) {
+    keepPlace();
     m_errorReport->close();
     m_bank.close();
     QWidget::closeEvent(event);

@@ -17,6 +17,7 @@ class MainToolbar;
 class Messages;
 class PageToolbar;
 class ProgramFolder;
+class ReadingPlaceMemory;
 class TitleStrip;
 class WebPageView;
 
@@ -32,7 +33,11 @@ public:
                QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Start-up: the tree, then the page of its first chapter.
+    // From now on the window keeps where the learner is in `memory`, and
+    // start() opens where the learner left off.
+    void rememberPlaces(std::unique_ptr<ReadingPlaceMemory> memory);
+    // Start-up: the tree, then the page of its first chapter, or of the
+    // chapter the learner left off in.
     void start();
     // The bank was replaced and opened anew: shown as at start-up.
     void showReopenedBank();
@@ -52,6 +57,8 @@ protected:
 private:
     void buildLayout();
     void connectCommands();
+    void addShortcuts();
+    void keepPlace();
     void showBankHeader();
     void enterFullScreen();
     void leaveFullScreen();
@@ -72,6 +79,7 @@ private:
     ErrorReportWindow *m_errorReport = nullptr;
     ChapterBrowser *m_browser = nullptr;
     std::unique_ptr<PagePrinter> m_printer;
+    std::unique_ptr<ReadingPlaceMemory> m_placeMemory;
 };
 
 } // namespace velkora

@@ -42,8 +42,10 @@ void GradingCommands::submitChapter() {
     // A submission that fails leaves the page as it was.
     m_host.overPage([this] {
         ChapterSubmission submission(m_bank.database(), m_host.page());
-        if (submission.submit(m_host.shownChapter(), m_host.viewMode()) == SubmitOutcome::Recorded)
-            showScoreAndAskToKeep(submission.addedToBank());
+        if (submission.submit(m_host.shownChapter(), m_host.viewMode()) != SubmitOutcome::Recorded)
+            return;
+        m_host.showProgress();
+        showScoreAndAskToKeep(submission.addedToBank());
     });
 }
 

@@ -1,3 +1,4 @@
+#include "browse/ReadingPlace.h"
 #include "maintenance/RestoreWindow.h"
 #include "store/BankQueries.h"
 #include "support/MainWindowFixture.h"
@@ -188,6 +189,41 @@ struct FailingStart {
     std::unique_ptr<MainWindow> window;
 };
 } // namespace
+
+TEST_F(StartedWindow, TheNextStartOpensWhereTheLearnerLeftOff) {
+    const QString settings = bank.folder() + "/settings/velkora.conf";
+    const auto startRemembering = [&] {
+        window = std::make_unique<MainWindow>(*folder, bank.connection(), messages);
+        window->rememberPlaces(std::make_unique<ReadingPlaceMemory>(settings, folder->bankPath()));
+        window->start();
+    };
+    startRemembering();
+    // Chapter 2 first, then back to the first chapter's second question: the
+    // first key puts the first question in focus, the second moves on.
+    clickNode(3);
+    clickNode(2);
+    const auto inFocus = [this] {
+        return js("(document.querySelector('.velkora-focus')||{}).id").toString();
+    };
+    QTest::keyClick(pageView()->focusProxy(), Qt::Key_J);
+    QTest::keyClick(pageView()->focusProxy(), Qt::Key_Down);
+    ASSERT_TRUE(waitUntil([&] { return inFocus() == QString("fan%1").arg(q2); }));
+    trigger(&MainWindowCommands::largerText);
+    window->setGeometry(40, 30, 900, 700);
+    window->close();
+
+    startRemembering();
+    EXPECT_EQ(session().shownChapter(), chapter);
+    EXPECT_EQ(js("velkoraPractice.place()").toString(), QString::number(q2));
+    EXPECT_EQ(js("document.body.style.fontSize").toString(), "17px");
+    EXPECT_EQ(window->geometry(), QRect(40, 30, 900, 700));
+
+    // A bank without that chapter opens at its first one.
+    bank.exec(QString("DELETE FROM tree WHERE id=%1").arg(chapter));
+    window->close();
+    startRemembering();
+    EXPECT_EQ(session().shownChapter(), second);
+}
 
 TEST(StartUpFailures, AMissingBankOpensAnEmptyWindow) {
     FailingStart start;

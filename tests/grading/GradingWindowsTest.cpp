@@ -84,6 +84,39 @@ const QString keepQuestion = "您是否把这次的错题放到错题题库中�
 
 } // namespace
 
+TEST_F(Grading, KeysAndClicksTickWhatGradingReadsAndTheTreeCountsIt) {
+    startGrading();
+    EXPECT_EQ(nodeAt(2)->text(1), "0/4");
+    QWidget *keys = pageView()->focusProxy();
+    ASSERT_TRUE(waitUntil([&] { return keys && keys->hasFocus(); })); // the page takes the keys
+    const auto press = [&](std::initializer_list<Qt::Key> sequence) {
+        for (Qt::Key key : sequence)
+            QTest::keyClick(keys, key);
+    };
+    press({Qt::Key_A});
+    // A click on the words of q2's option B ticks it and puts q2 in focus.
+    const QVariantList words =
+        js(QString("(function(){var r=document.createRange();r.selectNodeContents(%1.nextSibling);"
+                   "var b=r.getClientRects()[0];return [b.left+b.width/2,b.top+b.height/2];})()")
+               .arg(option(q2, 1)))
+            .toList();
+    ASSERT_EQ(words.size(), 2);
+    const double zoom = pageView()->zoomFactor();
+    QTest::mouseClick(keys, Qt::LeftButton, {},
+                      QPoint(int(words[0].toDouble() * zoom), int(words[1].toDouble() * zoom)));
+    ASSERT_TRUE(waitUntil([&] { return js(option(q2, 1) + ".checked").toBool(); }));
+    press({Qt::Key_Down, Qt::Key_A, Qt::Key_C, Qt::Key_D, Qt::Key_J, Qt::Key_2, Qt::Key_Space});
+    ASSERT_TRUE(waitUntil([&] {
+        return js(QString("document.getElementById('ansnote%1').style.display").arg(m1)) == "block";
+    }));
+
+    submit();
+    for (int id : {q1, q2, q3, m1})
+        EXPECT_FALSE(red(id)) << id;
+    EXPECT_EQ(nodeAt(2)->text(1), "4/4");
+    EXPECT_EQ(nodeAt(3)->text(1), "0/1");
+}
+
 TEST_F(Grading, ASubmissionMarksWrongStemsShowsTheScoreAndKeepsThePage) {
     startGrading();
     tick(q1, "A");
