@@ -47,9 +47,10 @@ ProgramCommands::ProgramCommands(MainWindow &window, const ProgramFolder &folder
       m_restore(new RestoreWindow(folder, bank, messages, &window)),
       m_update(new UpdateCheck(folder, messages, this)) {
     m_examEntry->setExamStarter([this](TitleLevel level, QWidget *card) {
-        ExamWindow exam(m_bank, m_messages, m_folder, *m_random, new TimerTicker,
-                        {level, m_examRunningMark, &m_window, {}}, card);
-        exam.exec();
+        runExamWindow({level, m_examRunningMark, &m_window, {}, {}}, card);
+    });
+    m_examEntry->setExamResumer([this](const ResumableExam &exam) {
+        runExamWindow({TitleLevel::AssociateSenior, false, &m_window, {}, exam}, &m_window);
     });
     window.titleStrip().addEntry(m_search->field());
     ErrorReportWindow &report = window.errorReportWindow();
@@ -85,6 +86,12 @@ void ProgramCommands::runOverPage(const std::function<void()> &window) {
 
 void ProgramCommands::runExam() {
     m_examEntry->run(m_examRunningMark);
+}
+
+void ProgramCommands::runExamWindow(ExamWindow::Setup setup, QWidget *over) {
+    ExamWindow exam(m_bank, m_messages, m_folder, *m_random, new TimerTicker, std::move(setup),
+                    over);
+    exam.exec();
 }
 
 void ProgramCommands::showStudyStatistics() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exam/windows/ExamWindow.h"
+
 #include <QObject>
 #include <memory>
 
@@ -42,6 +44,8 @@ private:
     // Runs a window of the program over the main window's page.
     void runOverPage(const std::function<void()> &window);
     void runExam();
+    // A fresh exam window over `over`, modal until it closes.
+    void runExamWindow(ExamWindow::Setup setup, QWidget *over);
     // Reads the figures afresh for every opening.
     void showStudyStatistics();
     void showReplacedBank();

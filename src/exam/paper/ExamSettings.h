@@ -12,6 +12,9 @@ namespace velkora {
 // the rows of `ts`: single choice, multiple choice, case analysis, matching.
 using PaperCounts = std::array<QString, 4>;
 
+// The length of a simulated exam.
+inline constexpr int examMinutes = 90;
+
 // Reads and writes the paper counts of table `ts`. Row 1 is shown and saved
 // through `fg`, the learner's own single-choice count, because the way into
 // the exam may overwrite its `txs` for the senior title level. Rows past the

@@ -1,5 +1,6 @@
 #include "exam/paper/PaperAssembly.h"
 
+#include "exam/paper/ExamResumeStore.h"
 #include "store/Sql.h"
 #include "store/StoreError.h"
 
@@ -57,6 +58,7 @@ AssembledPaper PaperAssembly::assemble() {
         paper.counts = readExamCounts(m_db);
         paper.rows = PaperDraw(m_db, m_random).draw(paper.counts);
         replacePaper(m_db, paper.rows);
+        ExamResumeStore(m_db).keepNewPaper(paper.counts, paper.rows);
     });
     return paper;
 }

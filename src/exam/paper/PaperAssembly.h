@@ -25,8 +25,9 @@ struct AssembledPaper {
 };
 
 // Builds a fresh exam paper: re-tags the bank, reads the counts, draws and
-// writes the paper, all in one transaction. Throws StoreError; after a
-// failure the bank's tags and the old paper are as they were.
+// writes the paper and keeps it as the exam to resume, all in one
+// transaction. Throws StoreError; after a failure the bank's tags, the old
+// paper and what was kept of it are as they were.
 class PaperAssembly {
 public:
     PaperAssembly(const QSqlDatabase &db, RandomSource &random);

@@ -7,8 +7,8 @@ TimerTicker::TimerTicker(int intervalMs, QObject *parent) : Ticker(parent) {
     connect(&m_timer, &QTimer::timeout, this, &Ticker::ticked);
 }
 
-ExamCountdown::ExamCountdown(Ticker *ticker, int minutes, QObject *parent)
-    : QObject(parent), m_ticker(ticker), m_startMinutes(minutes), m_minutes(minutes) {
+ExamCountdown::ExamCountdown(Ticker *ticker, int minutesLeft, QObject *parent)
+    : QObject(parent), m_ticker(ticker), m_minutes(minutesLeft) {
     m_ticker->setParent(this);
     connect(m_ticker, &Ticker::ticked, this, &ExamCountdown::tick);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exam/paper/ExamSettings.h"
+
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -36,14 +38,16 @@ private:
 class ExamCountdown : public QObject {
     Q_OBJECT
 public:
-    static constexpr int examMinutes = 90;
+    static constexpr int examMinutes = velkora::examMinutes;
 
-    // Takes ownership of `ticker`.
-    explicit ExamCountdown(Ticker *ticker, int minutes = examMinutes, QObject *parent = nullptr);
+    // Takes ownership of `ticker`. A resumed exam starts with the minutes it
+    // had left.
+    explicit ExamCountdown(Ticker *ticker, int minutesLeft = examMinutes,
+                           QObject *parent = nullptr);
 
     int minutesLeft() const { return m_minutes; }
-    // The exam's time so far: its minutes less those left.
-    int elapsedSeconds() const { return (m_startMinutes - m_minutes) * 60; }
+    // The exam's time so far, a resumed exam's earlier time included.
+    int elapsedSeconds() const { return (examMinutes - m_minutes) * 60; }
     QString label() const { return QString::number(m_minutes); }
     bool isRunning() const { return m_running; }
 
@@ -57,7 +61,6 @@ private:
     void tick();
 
     Ticker *m_ticker;
-    int m_startMinutes;
     int m_minutes;
     bool m_running = false;
 };

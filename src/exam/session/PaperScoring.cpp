@@ -1,5 +1,6 @@
 #include "exam/session/PaperScoring.h"
 
+#include "exam/paper/ExamResumeStore.h"
 #include "exam/paper/PaperQueries.h"
 #include "grading/AnswerText.h"
 #include "grading/ScoreReport.h"
@@ -51,6 +52,7 @@ SubmissionOutcome PaperScoring::submit(ExamNavigator &navigator,
             outcome.progress = {progress.barValue(), progress.countAfterJump()};
             outcome.grade = grade();
             StudyLog(m_db, m_clock).recordExam(examRecord(outcome.grade, durationSeconds));
+            ExamResumeStore(m_db).markSubmitted();
         });
     } catch (const StoreError &error) {
         qCWarning(lcScoring) << "submission failed:" << error.message();

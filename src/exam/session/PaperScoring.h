@@ -43,9 +43,9 @@ public:
         : m_db(db), m_clock(std::move(clock)) {}
 
     // Saves the answer on screen, grades, records the exam in the study log
-    // (it took `durationSeconds`) and marks the exam submitted, the writes in
-    // one transaction. A second submission, or one whose grading or writing
-    // fails, changes nothing.
+    // (it took `durationSeconds`) and marks the exam submitted, also where it
+    // is kept for resuming, the writes in one transaction. A second submission, or one whose
+    // grading or writing fails, changes nothing.
     SubmissionOutcome submit(ExamNavigator &navigator, const QList<ControlState> &controls,
                              int durationSeconds) const;
 

@@ -54,6 +54,10 @@ inline PictureButton *addEntryButton(QWidget *parent, const QString &objectName,
     return new PictureButton(objectName, faceText, {face(1), face(2), face(3)}, resolve, parent);
 }
 
+// Where the small windows of the way in (the paper settings, the offer to
+// resume) stand, from the main window's top-left corner.
+inline constexpr QPoint entryDialogOffset(190, 150);
+
 // Half the width of the screen the window opens on (the main window's, for
 // a window that has an owner), divided as an integer.
 inline int halfScreenWidth(const QWidget *window) {

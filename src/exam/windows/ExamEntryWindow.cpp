@@ -2,9 +2,11 @@
 
 #include "base/Messages.h"
 #include "exam/paper/ExamSettings.h"
+#include "exam/session/ExamResume.h"
 #include "exam/windows/CandidateCardWindow.h"
 #include "exam/windows/ExamLoginWindow.h"
 #include "exam/windows/ExamSettingsWindow.h"
+#include "exam/windows/ResumeOfferWindow.h"
 #include "store/BankConnection.h"
 #include "store/StoreError.h"
 
@@ -21,12 +23,14 @@ ExamEntry::ExamEntry(BankConnection &bank, Messages &messages,
       m_settings(new ExamSettingsWindow(bank, messages, mainWindow)),
       m_login(new ExamLoginWindow(resolver, mainWindow)),
       m_card(new CandidateCardWindow(messages, resolver, m_login)),
+      m_offer(new ResumeOfferWindow(mainWindow)),
       m_runWindow([](QDialog &window) { window.exec(); }) {
     connect(m_login, &ExamLoginWindow::loginRequested, this, [this] { m_runWindow(*m_card); });
     connect(m_card, &CandidateCardWindow::startRequested, this, &ExamEntry::startExam);
 }
 
 ExamEntry::~ExamEntry() {
+    delete m_offer.data();
     delete m_card.data();
     delete m_login.data();
     delete m_settings.data();
@@ -46,11 +50,29 @@ CandidateCardWindow &ExamEntry::cardWindow() const {
 
 void ExamEntry::run(bool &examRunningMark) {
     examRunningMark = true;
+    if (const std::optional<ResumableExam> kept = findResumableExam(m_bank.database())) {
+        m_offer->offer(*kept);
+        m_runWindow(*m_offer);
+        if (m_offer->choice() == ResumeOfferWindow::Choice::Continue) {
+            resumeExam(*kept);
+            examRunningMark = false;
+        }
+        // A new paper goes on to the settings; its draw replaces the kept one.
+        if (m_offer->choice() != ResumeOfferWindow::Choice::NewPaper)
+            return;
+    }
     m_runWindow(*m_settings);
     if (!m_settings->proceed())
         return;
     m_runWindow(*m_login);
     examRunningMark = false;
+}
+
+void ExamEntry::resumeExam(const ResumableExam &exam) {
+    if (m_resumeExam)
+        m_resumeExam(exam);
+    else
+        qCWarning(lcEntry) << "exam not resumed: no exam window is connected";
 }
 
 void ExamEntry::startExam(TitleLevel level) {

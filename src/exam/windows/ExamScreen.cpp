@@ -4,6 +4,7 @@
 #include "base/ProgramFolder.h"
 #include "exam/paper/PaperAssembly.h"
 #include "exam/session/ExamNavigator.h"
+#include "exam/session/ExamResume.h"
 #include "exam/session/KeyReleaseFilter.h"
 #include "exam/session/PaperScoring.h"
 #include "exam/windows/AnswerSheetBox.h"
@@ -25,9 +26,13 @@ ExamScreen::ExamScreen(PageView &page, const QSqlDatabase &db, const ProgramFold
                  [folder](const QString &stored) { return folder.locatePicture(stored); }),
       m_sheet(sheet), m_panel(panel), m_keys(keys), m_messages(messages) {}
 
-void ExamScreen::showPaper(const AssembledPaper &paper) {
+void ExamScreen::layOutPaper(const AssembledPaper &paper) {
     m_sheet.build(layOutAnswerSheet(paper));
     m_panel.setRowCount(int(paper.rows.size()));
+}
+
+void ExamScreen::showPaper(const AssembledPaper &paper) {
+    layOutPaper(paper);
     if (paper.rows.isEmpty()) {
         m_renderer.renderEmpty();
         return;
@@ -35,6 +40,14 @@ void ExamScreen::showPaper(const AssembledPaper &paper) {
     const QString first = paper.rows.constFirst().tid;
     m_sheet.setColour({sheetButtonName(first), SheetColour::Red});
     showEntry(first, RowVariant::FirstPage);
+}
+
+void ExamScreen::showResumed(const ResumableExam &exam) {
+    layOutPaper(exam.paper);
+    m_panel.showProgress({exam.answered, exam.answered});
+    for (const ButtonColour &colour : exam.colours)
+        m_sheet.setColour(colour);
+    showEntry(exam.startTid, RowVariant::FirstPage);
 }
 
 void ExamScreen::carryOut(const MoveDecision &decision, RowVariant variant) {

@@ -12,6 +12,7 @@ class PageView;
 class ProgramFolder;
 struct AssembledPaper;
 struct MoveDecision;
+struct ResumableExam;
 struct SubmissionOutcome;
 
 // What the learner sees of the exam in the exam window: the page of the
@@ -28,6 +29,9 @@ public:
     // A freshly drawn paper: its answer sheet and entry count, and its first
     // entry (marked red), or an empty page for a paper without rows.
     void showPaper(const AssembledPaper &paper);
+    // A paper taken up again: its answer sheet as it was left, the answered
+    // count, and the entry it goes on at (marked red).
+    void showResumed(const ResumableExam &exam);
     // What a move decided, in the order MoveDecision gives.
     void carryOut(const MoveDecision &decision, RowVariant variant);
     // The graded paper: the progress, the grading legend and colours of the
@@ -38,6 +42,7 @@ public:
     void checkOption(const QString &letter);
 
 private:
+    void layOutPaper(const AssembledPaper &paper);
     void showWithKeysSuspended(const QString &text);
     void showEntry(const QString &tid, RowVariant variant);
 

@@ -20,8 +20,6 @@ namespace {
 
 constexpr int windowWidth = 499;
 constexpr int windowHeight = 332;
-// Place relative to the main window's top-left corner.
-constexpr QPoint offsetFromMainWindow(190, 150);
 
 const char *const typeLabels[] = {"单项选择题:", "多项选择题:", "案例分析题:", "配伍选择题:"};
 
@@ -92,7 +90,7 @@ ExamSettingsWindow::ExamSettingsWindow(BankConnection &bank, Messages &messages,
 
 void ExamSettingsWindow::showEvent(QShowEvent *event) {
     if (const QWidget *main = parentWidget())
-        move(main->window()->pos() + offsetFromMainWindow);
+        move(main->window()->pos() + entryDialogOffset);
     m_proceed = false;
     loadFields();
     QDialog::showEvent(event);

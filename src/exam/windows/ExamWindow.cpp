@@ -42,7 +42,8 @@ ExamWindow::ExamWindow(BankConnection &bank, Messages &messages, ProgramFolder f
     setWindowTitle(QStringLiteral("人机对话"));
     if (!m_setup.pause)
         m_setup.pause = DrawingWaitBox::pauseWithEvents;
-    m_countdown = new ExamCountdown(ticker, ExamCountdown::examMinutes, this);
+    m_countdown = new ExamCountdown(
+        ticker, m_setup.resumed ? m_setup.resumed->minutesLeft : ExamCountdown::examMinutes, this);
     m_keys = new KeyReleaseFilter(this);
     connect(m_keys, &KeyReleaseFilter::optionKeyReleased, this,
             [this](const QString &letter) { exclusively([&] { answerByKey(letter); }); });
@@ -50,6 +51,7 @@ ExamWindow::ExamWindow(BankConnection &bank, Messages &messages, ProgramFolder f
     addCommands();
     m_screen = std::make_unique<ExamScreen>(*m_page, bank.database(), m_folder, *m_sheet, *m_panel,
                                             *m_keys, m_messages);
+    m_panel->showMinutesLeft(m_countdown->label());
     connect(m_countdown, &ExamCountdown::minutesChanged, m_panel,
             &ExamBottomPanel::showMinutesLeft);
     connect(m_sheet, &AnswerSheetBox::entryClicked, this,
@@ -147,6 +149,27 @@ void ExamWindow::closeEvent(QCloseEvent *event) {
 void ExamWindow::drawPaperOnce() {
     if (std::exchange(m_drawAttempted, true))
         return;
+    if (m_setup.resumed)
+        resumePaper(*m_setup.resumed);
+    else
+        drawPaper();
+}
+
+void ExamWindow::keepResumable(const QStringList &leftEmpty) {
+    // Only once this window's paper stands: until then (or after a failed
+    // draw) the kept exam is another paper's.
+    m_resumeRecorder = new ResumeRecorder(m_bank.database(), *m_countdown, leftEmpty, this);
+}
+
+void ExamWindow::resumePaper(const ResumableExam &exam) {
+    keepResumable(exam.leftEmpty);
+    m_navigator.begin(exam.startRow());
+    m_screen->showResumed(exam);
+    m_sheet->repaint();
+    m_keys->install();
+}
+
+void ExamWindow::drawPaper() {
     m_messages.show(paperDescription(m_setup.titleLevel), QStringLiteral("试卷描述"));
     const bool overThisWindow = m_setup.examRunningMark || !m_setup.mainWindow;
     auto waitBox =
@@ -166,6 +189,7 @@ void ExamWindow::drawPaperOnce() {
         return;
     }
 
+    keepResumable({});
     if (!paper.rows.isEmpty())
         m_navigator.begin(paper.rows.constFirst());
     m_screen->showPaper(paper);
@@ -204,21 +228,26 @@ void ExamWindow::answerByKey(const QString &letter) {
     m_panel->buttons().next->setFocus();
 }
 
+void ExamWindow::carryOut(const MoveDecision &decision, RowVariant variant) {
+    if (m_resumeRecorder)
+        m_resumeRecorder->recordMove(decision);
+    m_screen->carryOut(decision, variant);
+}
+
 void ExamWindow::nextQuestion() {
-    m_screen->carryOut(m_navigator.next(m_page->controls()), RowVariant::Step);
+    carryOut(m_navigator.next(m_page->controls()), RowVariant::Step);
 }
 
 void ExamWindow::previousQuestion() {
-    m_screen->carryOut(m_navigator.previous(m_page->controls()), RowVariant::Step);
+    carryOut(m_navigator.previous(m_page->controls()), RowVariant::Step);
 }
 
 void ExamWindow::jumpTo(const QString &tid) {
     const QList<ControlState> controls =
         m_navigator.isSubmitted() ? QList<ControlState>() : m_page->controls();
     const MoveDecision decision = m_navigator.jump(tid, controls);
-    m_screen->carryOut(decision, decision.outcome == MoveDecision::Outcome::Review
-                                     ? RowVariant::Review
-                                     : RowVariant::Jump);
+    carryOut(decision, decision.outcome == MoveDecision::Outcome::Review ? RowVariant::Review
+                                                                         : RowVariant::Jump);
 }
 
 void ExamWindow::startCalculator() {

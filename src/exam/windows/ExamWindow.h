@@ -3,6 +3,8 @@
 #include "base/ProgramFolder.h"
 #include "exam/paper/TitleLevel.h"
 #include "exam/session/ExamNavigator.h"
+#include "exam/session/ExamResume.h"
+#include "exam/session/PaperRowRenderer.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -19,12 +21,14 @@ class ExamScreen;
 class KeyReleaseFilter;
 class Messages;
 class RandomSource;
+class ResumeRecorder;
 class Ticker;
 class WebPageView;
 
-// The exam window "人机对话": the paper drawn at its first activation, the
-// page of the entry on screen, the answer sheet, the countdown and the
-// commands of the bottom panel. A fresh window serves each exam.
+// The exam window "人机对话": the paper drawn at its first activation (or
+// the one an exam left unsubmitted, taken up again), the page of the entry
+// on screen, the answer sheet, the countdown and the commands of the bottom
+// panel. A fresh window serves each exam.
 class ExamWindow : public QDialog {
     Q_OBJECT
 public:
@@ -36,6 +40,8 @@ public:
         QPointer<QWidget> mainWindow;
         // Waits the given milliseconds with the wait box up; tests skip it.
         std::function<void(int)> pause;
+        // Set to take up this exam instead of drawing a paper.
+        std::optional<ResumableExam> resumed;
     };
 
     // Takes ownership of `ticker`, the countdown's minute source.
@@ -43,8 +49,9 @@ public:
                Ticker *ticker, Setup setup, QWidget *parent = nullptr);
     ~ExamWindow() override;
 
-    // Draws the paper and shows its first entry; does nothing after the
-    // first call (later activations return from message boxes).
+    // Draws the paper and shows its first entry, or shows the resumed paper
+    // where it goes on; does nothing after the first call (later activations
+    // return from message boxes).
     void drawPaperOnce();
 
 protected:
@@ -59,10 +66,14 @@ private:
     void buildAreas();
     void addCommands();
 
+    void drawPaper();
+    void resumePaper(const ResumableExam &exam);
+    void keepResumable(const QStringList &leftEmpty);
     void offerOnlyClosing();
     // Runs a command of the window unless another one is still in progress.
     template <typename Command> void exclusively(Command &&command);
 
+    void carryOut(const MoveDecision &decision, RowVariant variant);
     void nextQuestion();
     void previousQuestion();
     void jumpTo(const QString &tid);
@@ -84,6 +95,7 @@ private:
     ExamBottomPanel *m_panel = nullptr;
     ExamCountdown *m_countdown = nullptr;
     KeyReleaseFilter *m_keys = nullptr;
+    ResumeRecorder *m_resumeRecorder = nullptr;
     std::unique_ptr<ExamScreen> m_screen;
 
     bool m_drawAttempted = false;

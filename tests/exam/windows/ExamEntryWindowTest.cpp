@@ -4,6 +4,9 @@
 #include "exam/windows/ExamSettingsWindow.h"
 
 #include "base/ProgramFolder.h"
+#include "exam/paper/ExamResumeStore.h"
+#include "exam/paper/PaperQueries.h"
+#include "exam/session/ExamResume.h"
 #include "support/RecordingMessages.h"
 #include "support/TestBank.h"
 
@@ -228,6 +231,40 @@ TEST_F(ExamEntryTest, ClosingTheSettingsByTheirFrameOpensNothing) {
     EXPECT_EQ(opened, QStringList{"TForm6"});
     EXPECT_TRUE(examRunningMark) << "left set until the main window clears it";
     EXPECT_TRUE(started.isEmpty());
+}
+
+TEST_F(ExamEntryTest, AnUnsubmittedExamIsOfferedFirstToResumeOrToLeaveForANewPaper) {
+    bank.exec("INSERT INTO sj (tid, lx, tgid, tjda) VALUES ('1', 'a1', '7', 'A'), "
+              "('2', 'a1', '8', '')");
+    ExamResumeStore(bank.db()).keepNewPaper({2, 0, 0, 0}, PaperQueries(bank.db()).rows());
+    bank.exec("UPDATE velkora_exam_resume SET minutes_left = 42");
+    QStringList resumed;
+    entry->setExamResumer([&](const ResumableExam &exam) {
+        resumed << QString("%1 at %2").arg(exam.minutesLeft).arg(exam.startTid);
+    });
+
+    runScripted({{"ResumeOffer", {"ContinueButton"}}});
+    EXPECT_EQ(opened, QStringList{"ResumeOffer"});
+    EXPECT_EQ(resumed, QStringList{"42 at 2"});
+    EXPECT_FALSE(examRunningMark);
+    QDialog &offer = *mainWindow.findChild<QDialog *>("ResumeOffer");
+    EXPECT_EQ(offer.findChild<QLabel *>("AnsweredLabel")->text(), "已答 1 题，共 2 题");
+    EXPECT_EQ(offer.findChild<QLabel *>("TimeLeftLabel")->text(), "剩余时间：42 分钟");
+    EXPECT_EQ(offer.findChild<QPushButton *>("ContinueButton")->text(), "继续上次考试");
+
+    opened.clear();
+    runScripted({}); // the offer closed by its frame
+    EXPECT_EQ(opened, QStringList{"ResumeOffer"});
+    EXPECT_EQ(resumed.size(), 1);
+
+    opened.clear();
+    runScripted({{"ResumeOffer", {"NewPaperButton"}},
+                 {"TForm6", {"RzBitBtn2"}},
+                 {"TForm2", {"RzBitBtn1"}},
+                 {"TForm3", {"SpeedButton2"}}});
+    EXPECT_EQ(opened, (QStringList{"ResumeOffer", "TForm6", "TForm2", "TForm3"}));
+    EXPECT_EQ(started, QList<TitleLevel>{TitleLevel::AssociateSenior});
+    EXPECT_EQ(resumed.size(), 1);
 }
 
 TEST_F(ExamEntryTest, StartWithTheDefaultLevelRestoresTheOwnCountAndClosesTheWayBack) {

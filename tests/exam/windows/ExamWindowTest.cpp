@@ -2,6 +2,7 @@
 #include "chrome/PictureButton.h"
 #include "exam/ExamBank.h"
 #include "exam/HandTicker.h"
+#include "exam/paper/PaperAssembly.h"
 #include "exam/session/ExamCountdown.h"
 #include "exam/session/KeyReleaseFilter.h"
 #include "exam/windows/AnswerSheetBox.h"
@@ -173,6 +174,41 @@ TEST_F(ExamWindowTest, FirstActivationDrawsThePaperOnceAndShowsItsFirstEntry) {
     w.drawPaperOnce();
     EXPECT_EQ(messages.shown.size(), 2);
     EXPECT_EQ(bank.scalar("SELECT count(*) FROM sj WHERE tjda='E'"), "5");
+}
+
+TEST_F(ExamWindowTest, AResumedExamGoesOnWithItsAnswersSheetAndTimeWithoutADraw) {
+    bank.addQuestions(SingleA1, 4, "单");
+    bank.setCounts({4, 0, 0, 0});
+    SeededRandom draw(3);
+    PaperAssembly(bank.db(), draw).assemble();
+    bank.exec("UPDATE sj SET tjda = 'C' WHERE tid IN ('1', '2')");
+    // Entry 1 was answered, then revisited and left with its boxes cleared.
+    bank.exec("UPDATE velkora_exam_resume SET minutes_left = 42, left_empty = 'a1'");
+    const QString paperBefore = bank.scalar("SELECT group_concat(tgid) FROM sj");
+    ExamWindow::Setup setup;
+    setup.resumed = findResumableExam(bank.db());
+    ASSERT_TRUE(setup.resumed);
+    open(std::move(setup));
+
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('|').toStdString();
+    EXPECT_EQ(pausedFor, 0);
+    EXPECT_EQ(bank.scalar("SELECT group_concat(tgid) FROM sj"), paperBefore);
+    EXPECT_EQ(label("Label9"), "42");
+    EXPECT_EQ(label("Label6"), "2");
+    EXPECT_EQ(label("Label5"), "/4");
+    EXPECT_EQ(entryOnScreen(), "3");
+    EXPECT_TRUE(bodyText().contains("3.单"));
+    EXPECT_EQ(colourOf("a1"), "activeBorder");
+    EXPECT_EQ(colourOf("a2"), "blue");
+    EXPECT_EQ(colourOf("a4"), "buttonFace");
+
+    trigger("BitBtn1");
+    EXPECT_EQ(entryOnScreen(), "2");
+    EXPECT_EQ(checkedOnPage(), QStringList{"C"});
+    ticker->tick();
+    EXPECT_EQ(label("Label9"), "41");
+    EXPECT_EQ(bank.scalar("SELECT minutes_left || ' ' || left_empty FROM velkora_exam_resume"),
+              "41 a1 a3");
 }
 
 TEST_F(ExamWindowTest, CaseItemTenHasItsOwnButtonAndPage) {
