@@ -94,14 +94,17 @@ TEST_F(Grading, KeysAndClicksTickWhatGradingReadsAndTheTreeCountsIt) {
             QTest::keyClick(keys, key);
     };
     press({Qt::Key_A});
-    // A click on the words of q2's option B ticks it and puts q2 in focus.
+    // A click on the words of q2's option B ticks it and puts q2 in focus,
+    // once the page is drawn at the view's zoom.
+    const double zoom = pageView()->zoomFactor();
+    ASSERT_TRUE(waitUntil(
+        [&] { return qAbs(pageView()->width() / js("innerWidth").toDouble() - zoom) < 0.01; }));
     const QVariantList words =
         js(QString("(function(){var r=document.createRange();r.selectNodeContents(%1.nextSibling);"
                    "var b=r.getClientRects()[0];return [b.left+b.width/2,b.top+b.height/2];})()")
                .arg(option(q2, 1)))
             .toList();
     ASSERT_EQ(words.size(), 2);
-    const double zoom = pageView()->zoomFactor();
     QTest::mouseClick(keys, Qt::LeftButton, {},
                       QPoint(int(words[0].toDouble() * zoom), int(words[1].toDouble() * zoom)));
     ASSERT_TRUE(waitUntil([&] { return js(option(q2, 1) + ".checked").toBool(); }));
