@@ -24,6 +24,8 @@
 #include <QTest>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <set>
+#include <string>
 
 using namespace velkora;
 
@@ -56,12 +58,13 @@ QByteArray contentOf(const QString &path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString scalar(const QString &bankPath, const QString &query) {
+// The first value a query finds, as text that a failing test prints.
+std::string scalar(const QString &bankPath, const QString &query) {
     const ScopedDatabase bank = ScopedDatabase::readOnlySqlite(bankPath);
     if (!bank.database().open())
-        return QStringLiteral("<does not open>");
+        return "<does not open>";
     QSqlQuery q(bank.database());
-    return q.exec(query) && q.next() ? q.value(0).toString() : QStringLiteral("<none>");
+    return q.exec(query) && q.next() ? q.value(0).toString().toStdString() : "<none>";
 }
 
 // A learner's bank of five questions: favourites 1 and 5, question 2 in the
@@ -162,7 +165,7 @@ protected:
         return done.isEmpty() ? std::pair{false, QString()}
                               : std::pair{done[0][0].toBool(), done[0][1].toString()};
     }
-    QString bankValue(const QString &query) const { return scalar(folder.bankPath(), query); }
+    std::string bankValue(const QString &query) const { return scalar(folder.bankPath(), query); }
 
     QTemporaryDir dir;
     ProgramFolder folder{dir.path()};
@@ -289,7 +292,7 @@ TEST(UpdateKill, AKilledReplacementLeavesTheOldOrTheNewBankWithTheRecords) {
     makeBank(dir.filePath("b.mdb"), QStringLiteral("乙版"), 3000);
 
     QRandomGenerator random(20261209); // fixed, so a failing run can be repeated
-    QSet<QString> seen;
+    std::set<std::string> seen;
     for (int kill = 0; kill < 40; ++kill) {
         QProcess child;
         child.start(VELKORA_UPDATE_CHILD,
@@ -299,9 +302,9 @@ TEST(UpdateKill, AKilledReplacementLeavesTheOldOrTheNewBankWithTheRecords) {
         ASSERT_EQ(child.state(), QProcess::Running) << "the child stopped on its own";
         child.kill();
         ASSERT_TRUE(child.waitForFinished(5000));
-        const QString edition = scalar(folder.bankPath(), "SELECT kemugeshu FROM geshu");
+        const std::string edition = scalar(folder.bankPath(), "SELECT kemugeshu FROM geshu");
         ASSERT_TRUE(edition == "旧版" || edition == "甲版" || edition == "乙版")
-            << "after kill " << kill << ": " << edition.toStdString();
+            << "after kill " << kill << ": " << edition;
         ASSERT_EQ(scalar(folder.bankPath(), "PRAGMA integrity_check"), "ok");
         ASSERT_EQ(scalar(folder.bankPath(),
                          "SELECT group_concat(id) FROM question WHERE scbt = '1' AND id < 5"),
