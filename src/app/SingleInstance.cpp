@@ -1,5 +1,7 @@
 #include "app/SingleInstance.h"
 
+#include "base/ProgramFolder.h"
+
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -30,7 +32,7 @@ QString serverNameFor(const QString &folder) {
 
 SingleInstance::SingleInstance(const QString &dataFolder, QObject *parent)
     : QObject(parent), m_dataFolder(dataFolder),
-      m_lock(QDir(dataFolder).filePath(QStringLiteral("velkora.lock"))) {
+      m_lock(QDir(dataFolder).filePath(ProgramFolder::lockName())) {
     // A running program's lock never goes stale by age; one whose program
     // is gone is taken over.
     m_lock.setStaleLockTime(0);

@@ -7,6 +7,7 @@
 #include "base/DataLocation.h"
 #include "base/Logging.h"
 #include "base/ProgramFolder.h"
+#include "update/PackagedBankOffer.h"
 
 #include <QApplication>
 
@@ -34,6 +35,9 @@ int main(int argc, char *argv[]) {
                 QStringLiteral("Velkora 已在运行，但没有响应。请关闭它后再启动 Velkora。"));
         return 0;
     }
+    // Newer data that came with this program, before the bank is opened.
+    DialogMessages offerMessages;
+    PackagedBankOffer(folder).offer(offerMessages);
     Program program(data);
     QObject::connect(&instance, &SingleInstance::activationRequested, &instance,
                      [&program] { program.bringToFront(); });

@@ -69,6 +69,9 @@ void DataLocation::seedBank() {
     const QString reason = copyInstalledBank(installed, target);
     if (reason.isEmpty()) {
         qCInfo(lcData) << "copied the installed bank to" << target;
+        // The copy is dated as the data it came from, so that a later
+        // program bringing newer data can tell.
+        QFile::copy(m_folder.installedDatePath(), m_folder.learnerDatePath());
         return;
     }
     qCWarning(lcData) << "installed bank not copied to" << target << reason;

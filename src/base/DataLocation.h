@@ -10,8 +10,9 @@ namespace velkora {
 // written (the build's program folder, a portable copy) keeps them beside
 // the program. An installed folder that cannot be written leaves them to a
 // folder of the user's: the bank that came with the program is copied there
-// on the first start and never again, so later starts keep the learner's
-// favourites, wrong-question marks and papers.
+// on the first start, with its data date, and never again, so later starts
+// keep the learner's favourites, wrong-question marks and papers. (Newer data
+// that comes with a later program is offered at start, see PackagedBankOffer.)
 class DataLocation {
 public:
     enum class Access { Writable, ReadOnly };

@@ -40,8 +40,18 @@ public:
     QString bankPath() const { return resolve(m_learnerDir, bankName()); }
     // The data date last fetched from the update server.
     QString publishedDatePath() const { return resolve(m_learnerDir, QStringLiteral("tmp.ini")); }
+    // The date of the data that came with the program.
+    QString installedDatePath() const { return path(dateName()); }
+    // The date of the learner's bank: the same file as installedDatePath()
+    // unless the learner's files live in a folder of their own.
+    QString learnerDatePath() const { return resolve(m_learnerDir, dateName()); }
+    // Held by the running program: while it exists and is locked, the
+    // learner's bank is open and must not be replaced.
+    QString lockPath() const { return resolve(m_learnerDir, lockName()); }
 
     static QString bankName() { return QStringLiteral("Data/med.mdb"); }
+    static QString dateName() { return QStringLiteral("predate.ini"); }
+    static QString lockName() { return QStringLiteral("velkora.lock"); }
 
 private:
     static QString resolve(const QString &folder, const QString &relative);

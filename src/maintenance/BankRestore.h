@@ -32,6 +32,8 @@ public:
     Outcome stage();
     // After stage() returned Staged; on the thread of the bank's connection.
     Outcome install(BankConnection &bank);
+    // The checked copy that install() puts in place; empty before stage().
+    QString stagedPath() const { return m_staged.path(); }
 
     // Both steps at once, on the thread of the bank's connection.
     static Outcome replace(BankConnection &bank, const QString &backupPath);

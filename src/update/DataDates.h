@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/ProgramFolder.h"
+
 #include <QDate>
 #include <QString>
 #include <optional>
@@ -19,5 +21,15 @@ std::optional<QDate> read(const QString &iniPath);
 
 // The date of the installed data, today when the file does not give one.
 QDate installed(const QString &iniPath, const QDate &today = QDate::currentDate());
+
+// The date of the learner's bank. A copy made before copies were dated
+// counts as old as the data that came with the program.
+QDate learners(const ProgramFolder &folder, const QDate &today = QDate::currentDate());
+
+// Sets `key` of section "File1" of an update file to `date`, keeping its
+// other keys; the file is replaced in one step. False (and logged) when it
+// cannot be written.
+bool record(const QString &iniPath, const QString &key, const QDate &date);
+inline const QString dateKey = QStringLiteral("Date");
 
 } // namespace velkora::dataDates

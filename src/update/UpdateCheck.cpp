@@ -88,7 +88,7 @@ void UpdateCheck::answerLearner() {
 bool UpdateCheck::publishedIsNewer() const {
     // A published file without a date announces nothing.
     const std::optional<QDate> published = dataDates::read(publishedPath());
-    return published && *published > dataDates::installed(m_folder.path("predate.ini"));
+    return published && *published > dataDates::learners(m_folder);
 }
 
 void UpdateCheck::announceUpdate() {

@@ -16,7 +16,8 @@ class Messages;
 // app_upd from the program folder. At start-up the published date is
 // fetched into "tmp.ini" (among the learner's files) without blocking the
 // window; the toolbar's check compares that copy again, or fetches anew
-// when this run has none. Installed data is dated by "predate.ini".
+// when this run has none. The learner's data is dated by "predate.ini"
+// among the learner's files.
 class UpdateCheck : public QObject {
     Q_OBJECT
 public:

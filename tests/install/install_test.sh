@@ -22,7 +22,7 @@ fail() {
 
 # The command in bin/ leads to the program folder; nothing of the build's
 # tools, tests or benchmarks is installed.
-for name in velkora JSJ yk.html predate.ini velkora.ini Data/med.mdb mv/kstk-1.jpg \
+for name in velkora JSJ app_upd yk.html predate.ini velkora.ini Data/med.mdb mv/kstk-1.jpg \
     tupian/silicosis_xray.png; do
     [ -e "$program/$name" ] || fail "$name is not in the program folder"
 done
