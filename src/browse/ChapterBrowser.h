@@ -51,7 +51,7 @@ public:
     PageView &page() override;
     std::optional<RowId> shownChapter() const override;
     ViewMode viewMode() const override { return m_session.viewMode(); }
-    const std::optional<SearchPage> &searchPage() const override { return m_session.searchPage(); }
+    const std::optional<ListPage> &listPage() const override { return m_session.listPage(); }
     NumberingState &numbering() override { return m_session.numbering(); }
     PictureLocator pictures() const override;
     bool commandsArmed() const override { return m_session.interceptArmed(); }
@@ -59,8 +59,8 @@ public:
     void showAllAnswers() override;
     void enterView(ViewMode mode) override;
     void openFavourites() override;
-    void showSearchPage(const QStringList &fragments, const QString &afterShown,
-                        SearchPage page) override;
+    void showListPage(const QStringList &fragments, const QString &afterShown,
+                      ListPage page) override;
     void overPage(const std::function<void()> &work) override;
 
 signals:
