@@ -9,6 +9,7 @@ struct AppConfig;
 class BackupWindow;
 class BankConnection;
 class BookletCommand;
+class DailyReviewCommand;
 class ExamEntry;
 class GradingCommands;
 class MainWindow;
@@ -20,9 +21,9 @@ class SeededRandom;
 class UpdateCheck;
 
 // The main window's commands wired to the parts of the program that carry
-// them out: grading and the wrong-question bank, search, the booklet, the
-// simulated exam, backup, restore, the update check, the study statistics
-// and the error report's upload. Made once at start-up.
+// them out: grading and the wrong-question bank, the daily review, search,
+// the booklet, the simulated exam, backup, restore, the update check, the
+// study statistics and the error report's upload. Made once at start-up.
 class ProgramCommands : public QObject {
     Q_OBJECT
 public:
@@ -36,6 +37,7 @@ public:
     GradingCommands &grading() const { return *m_grading; }
     SearchCommand &search() const { return *m_search; }
     BookletCommand &booklet() const { return *m_booklet; }
+    DailyReviewCommand &review() const { return *m_review; }
 
 private:
     void connectCommands();
@@ -54,6 +56,7 @@ private:
     GradingCommands *m_grading;
     SearchCommand *m_search;
     BookletCommand *m_booklet;
+    DailyReviewCommand *m_review;
     // One generator for every paper of the run, seeded once.
     std::unique_ptr<SeededRandom> m_random;
     std::unique_ptr<ExamEntry> m_examEntry;

@@ -87,7 +87,7 @@ int ExamHistoryEntry::ratePercent() const {
     return velkora::ratePercent(right, entries);
 }
 
-StudyStatistics readStudyStatistics(const QSqlDatabase &db) {
+StudyStatistics readStudyStatistics(const QSqlDatabase &db, QDate today) {
     StudyStatistics statistics;
     const bool logged = StudyLog::isPresent(db);
     const QHash<RowId, ProgressFigures> byChapter = chapterFigures(db, logged);
@@ -99,6 +99,7 @@ StudyStatistics readStudyStatistics(const QSqlDatabase &db) {
     }
     if (logged)
         readExamHistory(db, statistics);
+    statistics.reviewLoad = ReviewSchedule(db, today).load(reviewLoadDays);
     return statistics;
 }
 
