@@ -5,6 +5,7 @@
 #include "base/ProgramFolder.h"
 #include "booklet/BookletCommand.h"
 #include "browse/BrowseHost.h"
+#include "browse/InPageCommands.h"
 #include "browse/MainWindow.h"
 #include "chrome/TitleStrip.h"
 #include "exam/paper/RandomSource.h"
@@ -16,6 +17,7 @@
 #include "grading/GradingCommands.h"
 #include "maintenance/BackupWindow.h"
 #include "maintenance/RestoreWindow.h"
+#include "review/DailyReviewCommand.h"
 #include "search/SearchCommand.h"
 #include "statistics/StudyStatisticsWindow.h"
 #include "store/BankConnection.h"
@@ -40,6 +42,8 @@ ProgramCommands::ProgramCommands(MainWindow &window, const ProgramFolder &folder
       m_search(
           new SearchCommand(window.browseHost(), bank, messages, window.commands().searchBank)),
       m_booklet(new BookletCommand(window.browseHost(), folder, bank, messages)),
+      m_review(new DailyReviewCommand(window.browseHost(), bank, messages,
+                                      window.commands().dailyReview)),
       m_random(std::make_unique<SeededRandom>()),
       m_examEntry(std::make_unique<ExamEntry>(
           bank, messages, [&folder](const QString &name) { return folder.path(name); }, &window)),
@@ -57,6 +61,11 @@ ProgramCommands::ProgramCommands(MainWindow &window, const ProgramFolder &folder
     report.setFeedbackServer(FeedbackServer::fromSettings(config.feedback));
     report.setMessages(messages);
     connect(&bank, &BankConnection::reopened, this, &ProgramCommands::showReplacedBank);
+    // The number due follows every change of the questions it counts.
+    connect(m_grading, &GradingCommands::wrongQuestionsChanged, m_review,
+            &DailyReviewCommand::refreshCount);
+    connect(&window.inPageCommands(), &InPageCommands::favouritesChanged, m_review,
+            &DailyReviewCommand::refreshCount);
     connectCommands();
 }
 
@@ -70,6 +79,7 @@ void ProgramCommands::connectCommands() {
     run(commands.submitChapter, [this] { m_grading->submitChapter(); });
     run(commands.answerAgain, [this] { m_grading->answerAgain(); });
     run(commands.wrongQuestions, [this] { m_grading->openWrongQuestionBank(); });
+    run(commands.dailyReview, [this] { m_review->open(); });
     run(commands.exportBooklet, [this] { m_booklet->exportBooklet(); });
     run(commands.simulatedExam, [this] { runOverPage([this] { runExam(); }); });
     run(commands.examSettings,
@@ -109,6 +119,7 @@ void ProgramCommands::showStudyStatistics() {
 
 void ProgramCommands::showReplacedBank() {
     m_search->forgetIndex();
+    m_review->refreshCount();
     m_window.showReopenedBank();
 }
 

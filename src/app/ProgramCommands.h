@@ -11,6 +11,7 @@ struct AppConfig;
 class BackupWindow;
 class BankConnection;
 class BookletCommand;
+class DailyReviewCommand;
 class ExamEntry;
 class GradingCommands;
 class MainWindow;
@@ -22,9 +23,9 @@ class SeededRandom;
 class UpdateCheck;
 
 // The main window's commands wired to the parts of the program that carry
-// them out: grading and the wrong-question bank, search, the booklet, the
-// simulated exam, backup, restore, the update check, the study statistics
-// and the error report's upload. Made once at start-up.
+// them out: grading and the wrong-question bank, the daily review, search,
+// the booklet, the simulated exam, backup, restore, the update check, the
+// study statistics and the error report's upload. Made once at start-up.
 class ProgramCommands : public QObject {
     Q_OBJECT
 public:
@@ -38,6 +39,7 @@ public:
     GradingCommands &grading() const { return *m_grading; }
     SearchCommand &search() const { return *m_search; }
     BookletCommand &booklet() const { return *m_booklet; }
+    DailyReviewCommand &review() const { return *m_review; }
 
 private:
     void connectCommands();
@@ -58,6 +60,7 @@ private:
     GradingCommands *m_grading;
     SearchCommand *m_search;
     BookletCommand *m_booklet;
+    DailyReviewCommand *m_review;
     // One generator for every paper of the run, seeded once.
     std::unique_ptr<SeededRandom> m_random;
     std::unique_ptr<ExamEntry> m_examEntry;

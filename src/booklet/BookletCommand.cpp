@@ -20,16 +20,15 @@ BookletCommand::BookletCommand(BrowseHost &host, const ProgramFolder &folder, Ba
       m_export(folder, bank, host.window()) {}
 
 QList<RowId> BookletCommand::questions() const {
-    if (const auto &search = m_host.searchPage())
-        return search->questions();
+    if (const auto &list = m_host.listPage())
+        return list->questions();
     if (m_host.viewMode() == ViewMode::ChapterPractice)
         return {};
     return viewQuestions(BankQueries(m_bank.database()), m_host.viewMode());
 }
 
 void BookletCommand::exportBooklet() {
-    const auto &search = m_host.searchPage();
-    if (!search && m_host.viewMode() == ViewMode::ChapterPractice) {
+    if (!m_host.showsListPage() && m_host.viewMode() == ViewMode::ChapterPractice) {
         m_messages.inform(
             QStringLiteral("请先打开“收藏试题”或“错题题库”，或搜索试题，再导出PDF。"));
         return;
@@ -45,7 +44,8 @@ void BookletCommand::exportBooklet() {
         m_messages.inform(QStringLiteral("读取题库时出错，PDF没有导出。"));
         return;
     }
-    const QString title = search ? search->bookletTitle : bookletTitle(m_host.viewMode());
+    const auto &list = m_host.listPage();
+    const QString title = list ? list->bookletTitle : bookletTitle(m_host.viewMode());
     QString outcome;
     m_host.overPage([&] { outcome = m_export.exportBooklet(subject, title, ids); });
     if (!outcome.isEmpty())

@@ -26,11 +26,11 @@ public:
     virtual QWidget *window() = 0;
     virtual PageView &page() = 0;
 
-    // The chapter whose page is shown; none before one, or on a search page.
+    // The chapter whose page is shown; none before one, or on a list page.
     virtual std::optional<RowId> shownChapter() const = 0;
     virtual ViewMode viewMode() const = 0;
-    virtual const std::optional<SearchPage> &searchPage() const = 0;
-    bool showsSearchResults() const { return searchPage().has_value(); }
+    virtual const std::optional<ListPage> &listPage() const = 0;
+    bool showsListPage() const { return listPage().has_value(); }
     // Numbering of question pages, reset for every page built.
     virtual NumberingState &numbering() = 0;
     virtual PictureLocator pictures() const = 0;
@@ -46,10 +46,10 @@ public:
     virtual void openFavourites() = 0;
     // The tree's chapter progress read anew, after the study log grew.
     virtual void showProgress() = 0;
-    // Shows a composed search page in place of the chapter page, then runs
-    // `afterShown` on it.
-    virtual void showSearchPage(const QStringList &fragments, const QString &afterShown,
-                                SearchPage page) = 0;
+    // Shows a composed list page (a search's, the daily review) in place of
+    // the chapter page, then runs the script `afterShown` (if any) on it.
+    virtual void showListPage(const QStringList &fragments, const QString &afterShown,
+                              ListPage page) = 0;
 
     // Runs `work`, which works on the page or puts a window or message over
     // it: meanwhile nothing the page sends runs a command, and afterwards its

@@ -2,6 +2,7 @@
 
 #include "page/PageComposer.h"
 #include "store/Records.h"
+#include "store/StudyLog.h"
 #include "store/ViewMode.h"
 
 #include <QList>
@@ -12,13 +13,23 @@
 
 namespace velkora {
 
-// A search results page shows questions of many chapters; it is not graded,
-// and a booklet of it holds every question the search found, also those
-// past the ones the page lists.
-struct SearchPage {
+// A page of questions from many chapters, shown in place of a chapter page:
+// the results of a search or the daily review. A booklet of it holds every
+// question it stands for, also those past the ones the page lists.
+struct ListPage {
+    QString caption; // over the page, where a chapter's name stands
     QString bookletTitle;
     // Reads those questions in tree order; throws StoreError.
     std::function<QList<RowId>()> questions;
+
+    // Set only on a page that is graded as a whole (the daily review): the
+    // questions it lists; what its submission records besides a chapter's,
+    // given the answered questions, inside the same transaction (throws
+    // StoreError); and the page once more without the learner's marks.
+    QList<RowId> graded;
+    std::function<void(const QList<PracticeAnswer> &)> recordAnswers;
+    std::function<void()> showAgain;
+    bool isGraded() const { return static_cast<bool>(recordAnswers); }
 };
 
 // The main window's state of browsing the bank, and the rules that decide
@@ -45,8 +56,8 @@ public:
     std::optional<RowId> shownChapter() const { return m_shownChapter; }
     void setShownChapter(std::optional<RowId> chapter) { m_shownChapter = chapter; }
     NumberingState &numbering() { return m_numbering; }
-    const std::optional<SearchPage> &searchPage() const { return m_searchPage; }
-    void setSearchPage(std::optional<SearchPage> page) { m_searchPage = std::move(page); }
+    const std::optional<ListPage> &listPage() const { return m_listPage; }
+    void setListPage(std::optional<ListPage> page) { m_listPage = std::move(page); }
 
     // --- page navigations ---
     bool interceptArmed() const { return m_interceptArmed; }
@@ -88,7 +99,7 @@ private:
     std::optional<RowId> m_shownChapter;
     ViewMode m_viewMode = ViewMode::ChapterPractice;
     NumberingState m_numbering;
-    std::optional<SearchPage> m_searchPage;
+    std::optional<ListPage> m_listPage;
     bool m_interceptArmed = false;
     int m_layoutMark = 0;
     int m_zoomLevel = 0;

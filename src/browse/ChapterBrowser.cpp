@@ -44,7 +44,7 @@ PageView &ChapterBrowser::page() {
 }
 
 std::optional<RowId> ChapterBrowser::shownChapter() const {
-    return m_session.searchPage() ? std::nullopt : m_session.shownChapter();
+    return m_session.listPage() ? std::nullopt : m_session.shownChapter();
 }
 
 PictureLocator ChapterBrowser::pictures() const {
@@ -157,21 +157,21 @@ void ChapterBrowser::showChapter(RowId treeId) {
         if (m_memory)
             m_memory->keepChapter(treeId);
     }
-    m_session.setSearchPage(std::nullopt);
+    m_session.setListPage(std::nullopt);
     present(page.fragments);
     m_session.setInterceptArmed(true);
 }
 
-void ChapterBrowser::showSearchPage(const QStringList &fragments, const QString &afterShown,
-                                    SearchPage page) {
+void ChapterBrowser::showListPage(const QStringList &fragments, const QString &afterShown,
+                                  ListPage page) {
     m_session.setInterceptArmed(false);
-    m_toolbar.chapterLabel()->setText(QStringLiteral("搜索结果"));
+    m_toolbar.chapterLabel()->setText(page.caption);
     // No chapter of the tree is shown now; a click on any of them shows it.
     m_tree.clearSelection();
-    m_session.setSearchPage(std::move(page));
+    m_session.setListPage(std::move(page));
     present(fragments);
-    if (!m_view.runScript(afterShown))
-        qCWarning(lcBrowse) << "search hits not highlighted";
+    if (!afterShown.isEmpty() && !m_view.runScript(afterShown))
+        qCWarning(lcBrowse) << "script after the list page failed";
     m_session.setInterceptArmed(true);
 }
 

@@ -60,7 +60,7 @@ public:
     PageView &page() override;
     std::optional<RowId> shownChapter() const override;
     ViewMode viewMode() const override { return m_session.viewMode(); }
-    const std::optional<SearchPage> &searchPage() const override { return m_session.searchPage(); }
+    const std::optional<ListPage> &listPage() const override { return m_session.listPage(); }
     NumberingState &numbering() override { return m_session.numbering(); }
     PictureLocator pictures() const override;
     bool commandsArmed() const override { return m_session.interceptArmed(); }
@@ -69,8 +69,8 @@ public:
     void enterView(ViewMode mode) override;
     void openFavourites() override;
     void showProgress() override;
-    void showSearchPage(const QStringList &fragments, const QString &afterShown,
-                        SearchPage page) override;
+    void showListPage(const QStringList &fragments, const QString &afterShown,
+                      ListPage page) override;
     void overPage(const std::function<void()> &work) override;
 
 signals:

@@ -76,4 +76,58 @@ ChapterPage composeChapterPage(const BankQueries &queries, RowId treeId, ViewMod
     return page;
 }
 
+namespace {
+QString pathHeading(const QList<TreeRow> &path) {
+    QStringList names;
+    for (const TreeRow &node : path)
+        names.append(node.name.toHtmlEscaped());
+    return QStringLiteral("<div class=\"vk-chapter-path\" style=\"margin:20px 0 10px;"
+                          "padding:4px 8px;border-left:4px solid #1b6f80;background:#e9f3f5;"
+                          "font-weight:bold;color:#1b5e6b\">") +
+           names.join(QStringLiteral(" › ")) + QStringLiteral("</div>");
+}
+} // namespace
+
+QStringList composeQuestionList(const BankQueries &queries, const QList<PlacedQuestion> &placed,
+                                NumberingState &numbering, const PictureLocator &pictures) {
+    QStringList fragments;
+    PageComposer composer(numbering);
+    try {
+        QList<RowId> ids;
+        for (const PlacedQuestion &question : placed)
+            ids.append(question.question);
+        QHash<RowId, QuestionRow> questionsById;
+        for (const QuestionRow &question : queries.questions(ids))
+            questionsById.insert(question.id, question);
+        for (qsizetype i = 0; i < placed.size();) {
+            const PlacedQuestion &first = placed.at(i);
+            if (i == 0 || placed.at(i - 1).chapter != first.chapter) {
+                fragments += composer.takeFragments();
+                fragments.append(pathHeading(queries.pathTo(first.chapter)));
+                // Each chapter explains its case and shared-option groups anew.
+                numbering.caseHeaderDone = 0;
+                numbering.optionsHeaderDone = 0;
+            }
+            QList<QuestionRow> questions;
+            for (; i < placed.size() && placed.at(i).group == first.group &&
+                   placed.at(i).chapter == first.chapter;
+                 ++i) {
+                if (const auto question = questionsById.constFind(placed.at(i).question);
+                    question != questionsById.cend())
+                    questions.append(*question);
+            }
+            const std::optional<GroupRow> group = queries.group(first.group);
+            if (!group || questions.isEmpty())
+                continue;
+            if (const std::optional<GroupContent> content =
+                    readGroup(queries, *group, questions, pictures))
+                composer.addGroup(*content);
+        }
+    } catch (const StoreError &error) {
+        qCWarning(lcChapter) << "list page cut short:" << error.message();
+    }
+    fragments += composer.takeFragments();
+    return fragments;
+}
+
 } // namespace velkora

@@ -27,6 +27,21 @@ struct ChapterPage {
 ChapterPage composeChapterPage(const BankQueries &queries, RowId treeId, ViewMode mode,
                                NumberingState &numbering, const PictureLocator &pictures = {});
 
+// A question where the bank keeps it: its group and its chapter.
+struct PlacedQuestion {
+    RowId question = 0;
+    RowId group = 0;
+    RowId chapter = 0;
+};
+
+// Composes questions of many chapters, given in the order chapter pages show
+// them, in the markup of a chapter page, so numbering, answers, 收藏本题 and
+// 错题反馈 work as they do there: the questions of each chapter under its
+// path, a group's heading and case text with the first of its questions;
+// its questions not given are left out.
+QStringList composeQuestionList(const BankQueries &queries, const QList<PlacedQuestion> &placed,
+                                NumberingState &numbering, const PictureLocator &pictures = {});
+
 // Reads one group with its listed questions and their options; nothing (and
 // a log line) when the group's type is not in the bank, since such a group
 // has no heading, markup or answers to show.

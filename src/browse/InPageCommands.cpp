@@ -54,6 +54,7 @@ void InPageCommands::toggleFavourite(RowId questionId) {
         qCWarning(lcInPage) << "no question" << questionId << "to mark as favourite";
         return;
     }
+    emit favouritesChanged();
     m_messages.inform(*favourite ? QStringLiteral("收藏成功！") : QStringLiteral("取消收藏！"));
     if (m_host.viewMode() == ViewMode::Favourites)
         m_host.openFavourites();

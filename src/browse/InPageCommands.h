@@ -28,6 +28,10 @@ public:
     // True when the navigation may go through.
     bool handleNavigation(const QUrl &url);
 
+signals:
+    // A question was marked or unmarked as a favourite.
+    void favouritesChanged();
+
 private:
     void toggleFavourite(RowId questionId);
     void openErrorReport(RowId questionId);

@@ -57,8 +57,8 @@ MainWindow::MainWindow(const ProgramFolder &folder, BankConnection &bank, Messag
     connect(m_errorReport, &ErrorReportWindow::confirmed, m_errorReport, &QWidget::close);
     connect(m_browser, &ChapterBrowser::treeRefreshed, this,
             [this] { m_statusBar->showTime(QDateTime::currentDateTime()); });
-    new InPageCommands(*m_browser, m_bank, m_messages, *m_errorReport,
-                       *m_pageView->interceptingPage());
+    m_inPageCommands = new InPageCommands(*m_browser, m_bank, m_messages, *m_errorReport,
+                                          *m_pageView->interceptingPage());
     m_printer = std::make_unique<PagePrinter>(*m_pageView, m_messages, this);
     connectCommands();
     addShortcuts();
@@ -136,6 +136,8 @@ void MainWindow::connectCommands() {
     connect(m_titleStrip, &TitleStrip::maximiseToggleRequested, this, &MainWindow::toggleMaximised);
     m_commands.studyStatistics->setText(QStringLiteral("学习统计"));
     m_titleStrip->statisticsButton()->setDefaultAction(m_commands.studyStatistics);
+    m_commands.dailyReview->setText(QStringLiteral("今日复习"));
+    m_titleStrip->reviewButton()->setDefaultAction(m_commands.dailyReview);
     m_commands.searchBank->setText(QStringLiteral("搜索试题"));
     m_commands.searchBank->setShortcut(QKeySequence::Find);
 }

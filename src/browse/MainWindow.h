@@ -12,6 +12,7 @@ class BrowseHost;
 class ChapterBrowser;
 class ChapterTreePanel;
 class ErrorReportWindow;
+class InPageCommands;
 class MainStatusBar;
 class MainToolbar;
 class Messages;
@@ -48,6 +49,7 @@ public:
     // Where other commands put their entries (the search field).
     TitleStrip &titleStrip() const { return *m_titleStrip; }
     ErrorReportWindow &errorReportWindow() const { return *m_errorReport; }
+    InPageCommands &inPageCommands() const { return *m_inPageCommands; }
     void setPrinterChooser(PagePrinter::PrinterChooser chooser);
 
 protected:
@@ -77,6 +79,7 @@ private:
     WebPageView *m_pageView = nullptr;
     MainStatusBar *m_statusBar = nullptr;
     ErrorReportWindow *m_errorReport = nullptr;
+    InPageCommands *m_inPageCommands = nullptr;
     ChapterBrowser *m_browser = nullptr;
     std::unique_ptr<PagePrinter> m_printer;
     std::unique_ptr<ReadingPlaceMemory> m_placeMemory;

@@ -36,6 +36,7 @@ struct MainWindowCommands {
     QAction *exit = nullptr;
     QAction *studyStatistics = nullptr;
     QAction *searchBank = nullptr;
+    QAction *dailyReview = nullptr;
     // Tree header.
     QAction *exportBooklet = nullptr;
 
@@ -74,6 +75,7 @@ inline constexpr CommandName commandNames[] = {
     {&MainWindowCommands::exit, "NewImage7"},
     {&MainWindowCommands::studyStatistics, "StudyStatistics"},
     {&MainWindowCommands::searchBank, "SearchBank"},
+    {&MainWindowCommands::dailyReview, "DailyReview"},
     {&MainWindowCommands::exportBooklet, "ExportBooklet"},
 };
 

@@ -32,23 +32,28 @@ TitleStrip::TitleStrip(const PictureButton::Resolver &resolver, QWidget *parent)
     m_restore = button(&MainWindowCommands::restoreSize);
     m_close = button(&MainWindowCommands::exit);
     m_restore->hide();
-    m_statistics = new QToolButton(this);
-    m_statistics->setObjectName(QStringLiteral("StudyStatisticsButton"));
-    m_statistics->setText(QStringLiteral("学习统计"));
-    m_statistics->setCursor(Qt::PointingHandCursor);
-    m_statistics->setStyleSheet(QStringLiteral(
-        "QToolButton { color: white; background: rgba(255, 255, 255, 30); font-size: 12px; "
-        "border: 1px solid rgba(255, 255, 255, 110); border-radius: 3px; padding: 0 8px; } "
-        "QToolButton:hover { background: rgba(255, 255, 255, 70); } "
-        "QToolButton:pressed { background: rgba(0, 0, 0, 40); }"));
-    m_statistics->setFixedHeight(stripHeight - 6);
-    addEntry(m_statistics);
+    m_statistics = addCommandButton(QStringLiteral("StudyStatisticsButton"));
+    m_review = addCommandButton(QStringLiteral("DailyReviewButton"));
     m_label4 = new QLabel(this);
     m_label4->setObjectName(QStringLiteral("Label4"));
     m_label4->hide();
     m_label2 = new QLabel(QStringLiteral("职业病"), this);
     m_label2->setObjectName(QStringLiteral("Label2"));
     m_label2->hide();
+}
+
+QToolButton *TitleStrip::addCommandButton(const QString &objectName) {
+    auto *button = new QToolButton(this);
+    button->setObjectName(objectName);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setStyleSheet(QStringLiteral(
+        "QToolButton { color: white; background: rgba(255, 255, 255, 30); font-size: 12px; "
+        "border: 1px solid rgba(255, 255, 255, 110); border-radius: 3px; padding: 0 8px; } "
+        "QToolButton:hover { background: rgba(255, 255, 255, 70); } "
+        "QToolButton:pressed { background: rgba(0, 0, 0, 40); }"));
+    button->setFixedHeight(stripHeight - 6);
+    addEntry(button);
+    return button;
 }
 
 void TitleStrip::addEntry(QWidget *entry) {
@@ -83,6 +88,14 @@ void TitleStrip::paintEvent(QPaintEvent *) {
         painter.fillRect(rect(), QColor(0x1d, 0x5c, 0x73));
     else
         painter.drawPixmap(rect(), m_background);
+}
+
+bool TitleStrip::event(QEvent *event) {
+    // An entry whose size changed (a count on a button's text) asks its
+    // parent for room; the entries are placed again.
+    if (event->type() == QEvent::LayoutRequest)
+        placeEntries();
+    return QFrame::event(event);
 }
 
 void TitleStrip::resizeEvent(QResizeEvent *event) {

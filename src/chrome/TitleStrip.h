@@ -10,7 +10,8 @@ class QToolButton;
 namespace velkora {
 
 // The main window's own title strip: a background picture, the hidden
-// subject captions, the button of the study statistics and the minimise,
+// subject captions, the buttons of the study statistics and the daily
+// review, and the minimise,
 // maximise/restore and close buttons. Dragging it moves the window; a double
 // click toggles maximised.
 class TitleStrip : public QFrame {
@@ -23,6 +24,7 @@ public:
     PictureButton *restoreButton() const { return m_restore; }
     PictureButton *closeButton() const { return m_close; }
     QToolButton *statisticsButton() const { return m_statistics; }
+    QToolButton *reviewButton() const { return m_review; }
     QLabel *subjectIdLabel() const { return m_label4; }
     QLabel *subjectShortNameLabel() const { return m_label2; }
 
@@ -38,6 +40,7 @@ signals:
     void maximiseToggleRequested();
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -45,6 +48,8 @@ protected:
 
 private:
     void placeEntries();
+    // A text button of a command, placed as the next entry.
+    QToolButton *addCommandButton(const QString &objectName);
 
     QPixmap m_background;
     QList<QWidget *> m_entries;
@@ -53,6 +58,7 @@ private:
     PictureButton *m_restore;
     PictureButton *m_close;
     QToolButton *m_statistics;
+    QToolButton *m_review;
     QLabel *m_label4;
     QLabel *m_label2;
 };

@@ -9,8 +9,11 @@ namespace velkora {
 
 ChapterGrade gradeChapter(const BankQueries &queries, RowId treeId, ViewMode mode,
                           const PageAnswers &answers) {
+    return gradeContent(queries.chapterContent(treeId, mode), answers);
+}
+
+ChapterGrade gradeContent(const ChapterContent &content, const PageAnswers &answers) {
     ChapterGrade grade;
-    const ChapterContent content = queries.chapterContent(treeId, mode);
     for (const GroupRow &group : content.groups) {
         const QuestionType type = content.types.value(group.typeId);
         GroupScore score{type.title};

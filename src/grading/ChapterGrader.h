@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/BankQueries.h"
 #include "store/Records.h"
 #include "store/ViewMode.h"
 
@@ -9,7 +10,6 @@
 
 namespace velkora {
 
-class BankQueries;
 class PageAnswers;
 
 // Questions and correct answers of one group, under its type's title.
@@ -44,5 +44,8 @@ private:
 // on the page. Reads only; throws StoreError or MissingAnswerControls.
 ChapterGrade gradeChapter(const BankQueries &queries, RowId treeId, ViewMode mode,
                           const PageAnswers &answers);
+
+// Grades the questions of `content`, group by group; throws MissingAnswerControls.
+ChapterGrade gradeContent(const ChapterContent &content, const PageAnswers &answers);
 
 } // namespace velkora

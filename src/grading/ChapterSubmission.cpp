@@ -11,41 +11,79 @@
 
 #include <QLoggingCategory>
 #include <QSet>
+#include <algorithm>
 
 namespace velkora {
 
 Q_LOGGING_CATEGORY(lcGrading, "velkora.grading")
 
 namespace {
-// What the study log keeps of a graded chapter, the right answers first. A
-// question left blank was not practised: it neither counts as done nor
-// turns a question answered right before into a wrong one.
-PracticeRecord practiceRecord(RowId chapterId, const ChapterGrade &grade) {
+// The questions answered, the right ones first. A question left blank was
+// not practised: it neither counts as done nor turns a question answered
+// right before into a wrong one.
+QList<PracticeAnswer> answered(const ChapterGrade &grade) {
     const QSet<RowId> blank(grade.blankQuestions.cbegin(), grade.blankQuestions.cend());
-    PracticeRecord record{chapterId, {}};
+    QList<PracticeAnswer> answers;
     const auto add = [&](const QList<RowId> &questions, bool correct) {
         for (RowId id : questions)
             if (!blank.contains(id))
-                record.answers.append({id, correct});
+                answers.append({id, correct});
     };
     add(grade.rightQuestions, true);
     add(grade.wrongQuestions, false);
-    return record;
+    return answers;
+}
+
+// What the study log keeps of a graded page: a record per chapter, in page order.
+QList<PracticeRecord> practiceRecords(const ChapterContent &content,
+                                      const QList<PracticeAnswer> &answers) {
+    QHash<RowId, RowId> chapterOf;
+    QList<PracticeRecord> records;
+    for (const GroupRow &group : content.groups) {
+        if (std::none_of(records.cbegin(), records.cend(),
+                         [&](const PracticeRecord &r) { return r.chapterId == group.treeId; }))
+            records.append(PracticeRecord{group.treeId, {}});
+        for (const QuestionRow &question : content.questions.value(group.id))
+            chapterOf.insert(question.id, group.treeId);
+    }
+    for (const PracticeAnswer &answer : answers)
+        for (PracticeRecord &record : records)
+            if (record.chapterId == chapterOf.value(answer.questionId))
+                record.answers.append(answer);
+    return records;
 }
 } // namespace
 
 SubmitOutcome ChapterSubmission::submit(std::optional<RowId> chapterId, ViewMode mode) {
+    return gradeAndRecord(
+        [&](const BankQueries &queries) -> std::optional<ChapterContent> {
+            if (!chapterId || !queries.treeRow(*chapterId)) {
+                qCInfo(lcGrading) << "no chapter shown to grade";
+                return std::nullopt;
+            }
+            return queries.chapterContent(*chapterId, mode);
+        },
+        {});
+}
+
+SubmitOutcome ChapterSubmission::submitQuestions(const QList<RowId> &ids,
+                                                 const AlsoRecord &alsoRecord) {
+    return gradeAndRecord([&](const BankQueries &queries) { return queries.questionsContent(ids); },
+                          alsoRecord);
+}
+
+SubmitOutcome ChapterSubmission::gradeAndRecord(
+    const std::function<std::optional<ChapterContent>(const BankQueries &)> &read,
+    const AlsoRecord &alsoRecord) {
     m_grade = {};
     m_addedToBank = {};
     try {
-        const BankQueries queries(m_db);
-        if (!chapterId || !queries.treeRow(*chapterId)) {
-            qCInfo(lcGrading) << "no chapter shown to grade";
+        const std::optional<ChapterContent> content = read(BankQueries(m_db));
+        if (!content)
             return SubmitOutcome::NoChapter;
-        }
         const PageAnswers answers(m_page.controls());
-        m_grade = gradeChapter(queries, *chapterId, mode, answers);
-        sql::inTransaction(m_db, [&] { record(*chapterId); });
+        m_grade = gradeContent(*content, answers);
+        sql::inTransaction(m_db, [&] { record(*content, alsoRecord); });
     } catch (const StoreError &error) {
         qCWarning(lcGrading) << "submission not recorded:" << error.message();
         m_grade = {};
@@ -63,7 +101,7 @@ SubmitOutcome ChapterSubmission::submit(std::optional<RowId> chapterId, ViewMode
     return SubmitOutcome::Recorded;
 }
 
-void ChapterSubmission::record(RowId chapterId) {
+void ChapterSubmission::record(const ChapterContent &content, const AlsoRecord &alsoRecord) {
     // The latest marks change in the same transaction as everything else,
     // so a submission cut short (even by a kill) leaves the old state.
     WrongQuestionBank wrongQuestions(m_db);
@@ -74,7 +112,12 @@ void ChapterSubmission::record(RowId chapterId) {
     for (const GroupScore &group : m_grade.groups)
         sheet.append({group.title, group.questions, group.correct});
     sheet.mergeSubmissionTitles();
-    StudyLog(m_db, m_clock).recordPractice(practiceRecord(chapterId, m_grade));
+    const QList<PracticeAnswer> answers = answered(m_grade);
+    const StudyLog log(m_db, m_clock);
+    for (const PracticeRecord &practice : practiceRecords(content, answers))
+        log.recordPractice(practice);
+    if (alsoRecord)
+        alsoRecord(answers);
 }
 
 void ChapterSubmission::pruneScoreSheet() {

@@ -2,10 +2,13 @@
 
 #include "base/WallClock.h"
 #include "grading/ChapterGrader.h"
+#include "store/BankQueries.h"
 #include "store/Records.h"
+#include "store/StudyLog.h"
 #include "store/ViewMode.h"
 
 #include <QSqlDatabase>
+#include <functional>
 #include <optional>
 
 namespace velkora {
@@ -30,8 +33,15 @@ public:
     ChapterSubmission(const QSqlDatabase &db, PageView &page, WallClock clock = systemTime)
         : m_db(db), m_page(page), m_clock(std::move(clock)) {}
 
+    // What a submission records besides a chapter's, in its transaction,
+    // given the questions answered (not left blank); throws StoreError.
+    using AlsoRecord = std::function<void(const QList<PracticeAnswer> &)>;
+
     // Grades the page of `chapterId` (none: no chapter page is shown).
     SubmitOutcome submit(std::optional<RowId> chapterId, ViewMode mode);
+    // Grades a page that lists these questions of many chapters (those gone
+    // from the bank are left out), and records it as a chapter's.
+    SubmitOutcome submitQuestions(const QList<RowId> &ids, const AlsoRecord &alsoRecord);
     const ChapterGrade &grade() const { return m_grade; }
     // The wrong questions this submission put into the wrong-question bank
     // (not those that were in it already).
@@ -41,7 +51,11 @@ public:
     static QString markStemsScript(const QList<RowId> &questionIds);
 
 private:
-    void record(RowId chapterId);
+    // Grades the content read (none: nothing to grade) and records it.
+    SubmitOutcome
+    gradeAndRecord(const std::function<std::optional<ChapterContent>(const BankQueries &)> &read,
+                   const AlsoRecord &alsoRecord);
+    void record(const ChapterContent &content, const AlsoRecord &alsoRecord);
     void pruneScoreSheet();
 
     QSqlDatabase m_db;

@@ -29,23 +29,41 @@ const QString searchPageNotGraded =
                    "请在左侧目录中打开试题所在的章节。");
 } // namespace
 
-bool GradingCommands::refuseSearchPage() {
-    if (!m_host.showsSearchResults())
+bool GradingCommands::refuseUngradedPage() {
+    if (!m_host.showsListPage())
         return false;
     m_messages.inform(searchPageNotGraded);
     return true;
 }
 
 void GradingCommands::submitChapter() {
-    if (refuseSearchPage())
+    if (const std::optional<ListPage> &list = m_host.listPage(); list && list->isGraded()) {
+        submitListPage(*list);
+        return;
+    }
+    if (refuseUngradedPage())
         return;
     // A submission that fails leaves the page as it was.
     m_host.overPage([this] {
         ChapterSubmission submission(m_bank.database(), m_host.page());
-        if (submission.submit(m_host.shownChapter(), m_host.viewMode()) != SubmitOutcome::Recorded)
-            return;
-        m_host.showProgress();
-        showScoreAndAskToKeep(submission.addedToBank());
+        if (submission.submit(m_host.shownChapter(), m_host.viewMode()) ==
+            SubmitOutcome::Recorded) {
+            emit wrongQuestionsChanged();
+            m_host.showProgress();
+            showScoreAndAskToKeep(submission.addedToBank());
+        }
+    });
+}
+
+void GradingCommands::submitListPage(const ListPage &page) {
+    m_host.overPage([this, page] {
+        ChapterSubmission submission(m_bank.database(), m_host.page());
+        if (submission.submitQuestions(page.graded, page.recordAnswers) ==
+            SubmitOutcome::Recorded) {
+            emit wrongQuestionsChanged();
+            m_host.showProgress();
+            showScoreAndAskToKeep(submission.addedToBank());
+        }
     });
 }
 
@@ -79,12 +97,17 @@ void GradingCommands::showScoreAndAskToKeep(const QList<RowId> &addedToBank) {
 }
 
 void GradingCommands::answerAgain() {
-    if (refuseSearchPage())
+    const std::optional<ListPage> &list = m_host.listPage();
+    const bool graded = list && list->isGraded();
+    if (!graded && refuseUngradedPage())
         return;
     if (!m_messages.ask(QStringLiteral("重新答题会清除当前所选的答案，是否继续？"),
                         QStringLiteral("提示"), Messages::Choice::OkCancel))
         return;
-    m_host.rebuildPage();
+    if (graded)
+        std::function<void()>(list->showAgain)(); // a copy: showing replaces the page
+    else
+        m_host.rebuildPage();
 }
 
 void GradingCommands::openWrongQuestionBank() {
@@ -93,6 +116,7 @@ void GradingCommands::openWrongQuestionBank() {
         WrongQuestionsWindow list(db, m_host.window());
         m_runWindow(list);
     }
+    emit wrongQuestionsChanged();
     bool any = false;
     try {
         any = BankQueries(db).anyQuestionFlagged(ViewMode::WrongQuestions);

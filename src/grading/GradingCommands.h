@@ -1,5 +1,6 @@
 #pragma once
 
+#include "browse/BrowseSession.h"
 #include "store/Records.h"
 
 #include <QObject>
@@ -33,12 +34,20 @@ public:
 
     void setWindowRunner(WindowRunner runner) { m_runWindow = std::move(runner); }
 
+signals:
+    // The wrong-question bank may have changed: after a submission was
+    // recorded and after the list of wrong questions.
+    void wrongQuestionsChanged();
+
 private:
+    // Grades a list page that is graded as a whole, as a chapter is graded.
+    void submitListPage(const ListPage &page);
     // The score window, then the question whether the wrong questions that
     // the submission put into the wrong-question bank stay there.
     void showScoreAndAskToKeep(const QList<RowId> &addedToBank);
-    // On a search page: tells the learner only chapters are graded.
-    bool refuseSearchPage();
+    // On a list page that is not graded (a search's): tells the learner
+    // only chapters are graded.
+    bool refuseUngradedPage();
 
     BrowseHost &m_host;
     BankConnection &m_bank;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "browse/ChapterPage.h"
 #include "search/SearchQuery.h"
 #include "store/Records.h"
 
@@ -9,11 +10,7 @@
 
 namespace velkora {
 
-struct SearchHit {
-    RowId question = 0;
-    RowId group = 0;
-    RowId chapter = 0;
-};
+using SearchHit = PlacedQuestion;
 
 struct SearchResult {
     qsizetype total = 0;   // every question that matched

@@ -71,8 +71,9 @@ void SearchCommand::search() {
         const auto allQuestions = [&bank = m_bank, schema = m_index->schema(), query] {
             return BankSearch(bank.database(), schema).allQuestions(query);
         };
-        m_host.showSearchPage(fragments, highlightScript(query),
-                              {searchBookletTitle(query, result), allQuestions});
+        m_host.showListPage(
+            fragments, highlightScript(query),
+            {QStringLiteral("搜索结果"), searchBookletTitle(query, result), allQuestions});
     } catch (const StoreError &error) {
         qCWarning(lcSearch) << "search failed:" << error.message();
         m_messages.inform(

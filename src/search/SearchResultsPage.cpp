@@ -1,15 +1,9 @@
 #include "search/SearchResultsPage.h"
 
-#include "store/BankQueries.h"
-#include "store/StoreError.h"
-
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QLoggingCategory>
 
 namespace velkora {
-
-Q_LOGGING_CATEGORY(lcSearchPage, "velkora.search")
 
 namespace {
 
@@ -34,59 +28,13 @@ QString summary(const SearchQuery &query, const SearchResult &result) {
            text + QStringLiteral("</div>");
 }
 
-QString pathHeading(const QList<TreeRow> &path) {
-    QStringList names;
-    for (const TreeRow &node : path)
-        names.append(node.name.toHtmlEscaped());
-    return QStringLiteral("<div class=\"vk-search-path\" style=\"margin:20px 0 10px;"
-                          "padding:4px 8px;border-left:4px solid #1b6f80;background:#e9f3f5;"
-                          "font-weight:bold;color:#1b5e6b\">") +
-           names.join(QStringLiteral(" › ")) + QStringLiteral("</div>");
-}
-
 } // namespace
 
 QStringList composeSearchPage(const BankQueries &queries, const SearchQuery &query,
                               const SearchResult &result, NumberingState &numbering,
                               const PictureLocator &pictures) {
-    QStringList fragments{summary(query, result)};
-    PageComposer composer(numbering);
-    try {
-        QList<RowId> ids;
-        for (const SearchHit &hit : result.hits)
-            ids.append(hit.question);
-        QHash<RowId, QuestionRow> questionsById;
-        for (const QuestionRow &question : queries.questions(ids))
-            questionsById.insert(question.id, question);
-        for (qsizetype i = 0; i < result.hits.size();) {
-            const SearchHit &first = result.hits.at(i);
-            if (i == 0 || result.hits.at(i - 1).chapter != first.chapter) {
-                fragments += composer.takeFragments();
-                fragments.append(pathHeading(queries.pathTo(first.chapter)));
-                // Each chapter explains its case and shared-option groups anew.
-                numbering.caseHeaderDone = 0;
-                numbering.optionsHeaderDone = 0;
-            }
-            QList<QuestionRow> questions;
-            for (; i < result.hits.size() && result.hits.at(i).group == first.group &&
-                   result.hits.at(i).chapter == first.chapter;
-                 ++i) {
-                if (const auto question = questionsById.constFind(result.hits.at(i).question);
-                    question != questionsById.cend())
-                    questions.append(*question);
-            }
-            const std::optional<GroupRow> group = queries.group(first.group);
-            if (!group || questions.isEmpty())
-                continue;
-            if (const std::optional<GroupContent> content =
-                    readGroup(queries, *group, questions, pictures))
-                composer.addGroup(*content);
-        }
-    } catch (const StoreError &error) {
-        qCWarning(lcSearchPage) << "search page cut short:" << error.message();
-    }
-    fragments += composer.takeFragments();
-    return fragments;
+    return QStringList{summary(query, result)} +
+           composeQuestionList(queries, result.hits, numbering, pictures);
 }
 
 QString searchBookletTitle(const SearchQuery &query, const SearchResult &result) {

@@ -51,7 +51,7 @@ int ExamHistoryEntry::ratePercent() const {
     return velkora::ratePercent(right, entries);
 }
 
-StudyStatistics readStudyStatistics(const QSqlDatabase &db) {
+StudyStatistics readStudyStatistics(const QSqlDatabase &db, QDate today) {
     StudyStatistics statistics;
     const QHash<RowId, ProgressFigures> byChapter = readChapterFigures(db);
     NavigationTree tree;
@@ -62,6 +62,7 @@ StudyStatistics readStudyStatistics(const QSqlDatabase &db) {
     }
     if (StudyLog::isPresent(db))
         readExamHistory(db, statistics);
+    statistics.reviewLoad = ReviewSchedule(db, today).load(reviewLoadDays);
     return statistics;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "review/ReviewSchedule.h"
 #include "store/ChapterFigures.h"
 #include "store/ExamKinds.h"
 #include "store/Records.h"
@@ -34,6 +35,7 @@ struct StudyStatistics {
     ProgressFigures overall;
     QList<ExamHistoryEntry> exams;     // oldest first
     std::array<KindScore, 4> byKind{}; // over all exams, indexed by ExamClass
+    QList<DayLoad> reviewLoad;         // the coming days of the daily review, today first
 
     bool hasPractice() const { return overall.practised > 0; }
     bool hasExams() const { return !exams.isEmpty(); }
@@ -43,7 +45,10 @@ struct StudyStatistics {
 // Reads the figures of the whole bank with a few grouped queries, whatever
 // its size; reads only, so a read-only bank or one without the study log
 // (all history then empty) is fine. Throws StoreError.
-StudyStatistics readStudyStatistics(const QSqlDatabase &db);
+StudyStatistics readStudyStatistics(const QSqlDatabase &db, QDate today = QDate::currentDate());
+
+// How many days of the daily review the figures look ahead.
+inline constexpr int reviewLoadDays = 14;
 
 // "45 分钟", or "12 分 30 秒" when the seconds are not whole minutes.
 QString durationText(int seconds);

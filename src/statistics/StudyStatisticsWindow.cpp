@@ -17,6 +17,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <algorithm>
 #include <cmath>
 
 namespace velkora {
@@ -25,6 +26,8 @@ namespace {
 
 const QString noPractice =
     QStringLiteral("还没有练习记录。做完一章后点“提交试卷”，这里会显示你的进度。");
+const QString noReview = QStringLiteral("还没有安排复习的试题。\n答错的试题和收藏的试题会自动"
+                                        "进入“今日复习”，这里会显示以后每天要复习多少题。");
 const QString noExams = QStringLiteral("还没有模拟考试记录。\n在“模拟考场”交卷后，这里会显示"
                                        "每次考试的得分、用时和各题型的正确率。");
 
@@ -82,6 +85,7 @@ StudyStatisticsWindow::StudyStatisticsWindow(const StudyStatistics &statistics, 
     tabs->setAccessibleName(QStringLiteral("学习统计"));
     tabs->addTab(buildProgressPage(statistics), QStringLiteral("章节进度"));
     tabs->addTab(buildExamPage(statistics), QStringLiteral("模拟考试"));
+    tabs->addTab(buildReviewPage(statistics.reviewLoad), QStringLiteral("复习安排"));
     auto *close = new QPushButton(QStringLiteral("关 闭"), this);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     auto *buttons = new QHBoxLayout;
@@ -227,6 +231,53 @@ QChartView *StudyStatisticsWindow::buildKindRates(const StudyStatistics &statist
     series->attachAxis(kindAxis);
     series->attachAxis(rateAxis);
     return chartView(chart, QStringLiteral("各题型正确率图"), this);
+}
+
+// The questions of the daily review on each coming day, today first (with
+// those overdue).
+QWidget *StudyStatisticsWindow::buildReviewPage(const QList<DayLoad> &load) {
+    int total = 0;
+    int most = 0;
+    for (const DayLoad &day : load) {
+        total += day.questions;
+        most = std::max(most, day.questions);
+    }
+    if (total == 0)
+        return noteLabel(noReview, this);
+    auto *counts = new QBarSet(QStringLiteral("题数"));
+    QStringList days;
+    for (qsizetype i = 0; i < load.size(); ++i) {
+        days << (i == 0 ? QStringLiteral("今天") : load[i].day.toString(QStringLiteral("M/d")));
+        *counts << load[i].questions;
+    }
+    auto *series = new QBarSeries;
+    series->append(counts);
+    series->setLabelsVisible(true);
+    series->setLabelsFormat(QStringLiteral("@value"));
+    auto *chart = new QChart;
+    chart->setTitle(QStringLiteral("今后 %1 天每天要复习的题数").arg(load.size()));
+    chart->addSeries(series);
+    auto *dayAxis = new QBarCategoryAxis;
+    dayAxis->append(days);
+    chart->addAxis(dayAxis, Qt::AlignBottom);
+    auto *countAxis = new QValueAxis;
+    countAxis->setRange(0, most + 1);
+    countAxis->setLabelFormat(QStringLiteral("%d"));
+    countAxis->applyNiceNumbers();
+    chart->addAxis(countAxis, Qt::AlignLeft);
+    series->attachAxis(dayAxis);
+    series->attachAxis(countAxis);
+    auto *page = new QWidget(this);
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(
+        noteLabel(QStringLiteral("今天要复习 %1 题（含以前到期还没复习的），今后 %2 天共 %3 题。")
+                      .arg(load.first().questions)
+                      .arg(load.size())
+                      .arg(total),
+                  page));
+    m_reviewLoad = chartView(chart, QStringLiteral("复习安排图"), page);
+    layout->addWidget(m_reviewLoad, 1);
+    return page;
 }
 
 } // namespace velkora

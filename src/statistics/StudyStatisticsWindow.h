@@ -12,9 +12,9 @@ class QWidget;
 namespace velkora {
 
 // The window "学习统计": the learner's progress per part, section and
-// chapter, and the simulated exams with a chart of their scores and of the
-// right rate per kind. It shows the figures it is given; a learner without
-// history sees a note on how to get some instead of empty charts.
+// chapter, the simulated exams with a chart of their scores and of the
+// right rate per kind, and the questions of the daily review per coming day. It shows the figures
+// it is given; a learner without history sees a note on how to get some instead of empty charts.
 class StudyStatisticsWindow : public QDialog {
     Q_OBJECT
 public:
@@ -25,6 +25,7 @@ public:
     QTableWidget *examTable() const { return m_exams; }
     QChartView *scoreTrendChart() const { return m_trend; }
     QChartView *kindRateChart() const { return m_kinds; }
+    QChartView *reviewLoadChart() const { return m_reviewLoad; }
 
 private:
     QWidget *buildProgressPage(const StudyStatistics &statistics);
@@ -32,11 +33,13 @@ private:
     QTableWidget *buildExamTable(const QList<ExamHistoryEntry> &exams);
     QChartView *buildScoreTrend(const QList<ExamHistoryEntry> &exams);
     QChartView *buildKindRates(const StudyStatistics &statistics);
+    QWidget *buildReviewPage(const QList<DayLoad> &load);
 
     QTreeWidget *m_tree = nullptr;
     QTableWidget *m_exams = nullptr;
     QChartView *m_trend = nullptr;
     QChartView *m_kinds = nullptr;
+    QChartView *m_reviewLoad = nullptr;
 };
 
 } // namespace velkora

@@ -205,6 +205,31 @@ ChapterContent BankQueries::chapterContent(RowId treeId, ViewMode mode) const {
             optionsOfChapter(treeId, mode), questionTypes()};
 }
 
+ChapterContent BankQueries::questionsContent(const QList<RowId> &ids) const {
+    ChapterContent content;
+    QList<RowId> groupIds;
+    for (const QuestionRow &question : questions(ids)) {
+        if (!content.questions.contains(question.groupId))
+            groupIds.append(question.groupId);
+        content.questions[question.groupId].append(question);
+    }
+    QHash<RowId, GroupRow> groups;
+    QSqlQuery q = sql::run(m_db,
+                           QStringLiteral("SELECT * FROM readtext WHERE id IN (%1)")
+                               .arg(sql::placeholders(groupIds.size())),
+                           sql::listValues(groupIds));
+    while (q.next()) {
+        const GroupRow group = groupOf(q);
+        groups.insert(group.id, group);
+    }
+    for (RowId id : std::as_const(groupIds))
+        if (const auto group = groups.constFind(id); group != groups.cend())
+            content.groups.append(*group);
+    content.options = optionsOf(ids);
+    content.types = questionTypes();
+    return content;
+}
+
 QHash<RowId, QuestionType> BankQueries::questionTypes() const {
     QSqlQuery q = sql::run(m_db, QStringLiteral("SELECT * FROM qtype"));
     QHash<RowId, QuestionType> types;

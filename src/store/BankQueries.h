@@ -50,6 +50,10 @@ public:
 
     // A whole chapter in four statements, however many groups it has.
     ChapterContent chapterContent(RowId treeId, ViewMode mode) const;
+    // These questions (those that exist) as content of their groups, which
+    // come in the order of their first question in `ids`; each group lists
+    // its questions in that order too.
+    ChapterContent questionsContent(const QList<RowId> &ids) const;
 
     bool anyQuestionFlagged(ViewMode mode) const;
 

@@ -53,7 +53,7 @@ TEST_F(SearchCommandTest, ShowsTheHitsHighlightedOnAPageOfTheirOwn) {
                  ".map(function(m){return m.textContent;}).join('|')")
                   .toString(),
               "肺|并发症|肺|肺|肺"); // stem (across the bank's markup), options, explanation
-    EXPECT_TRUE(window->browseHost().showsSearchResults());
+    EXPECT_TRUE(window->browseHost().showsListPage());
     EXPECT_EQ(pageToolbar()->chapterLabel()->text(), "搜索结果");
     EXPECT_TRUE(tree()->selectedItems().isEmpty());
     EXPECT_TRUE(messages.shown.isEmpty());
@@ -80,7 +80,7 @@ TEST_F(SearchCommandTest, SubmittingOrAnsweringAgainTellsThatOnlyChaptersAreGrad
     }
     EXPECT_EQ(bank.scalar("SELECT count(*) FROM fenshu"), "0");
     clickNode(2); // a chapter again: graded as before
-    EXPECT_FALSE(window->browseHost().showsSearchResults());
+    EXPECT_FALSE(window->browseHost().showsListPage());
 }
 
 TEST_F(SearchCommandTest, CtrlFReachesTheFieldWhichIsNamedForAssistiveTools) {
@@ -96,7 +96,7 @@ TEST_F(SearchCommandTest, CtrlFReachesTheFieldWhichIsNamedForAssistiveTools) {
 
 TEST_F(SearchCommandTest, NothingFoundAndEmptyInputAreHarmless) {
     searchFor("   ");
-    EXPECT_FALSE(window->browseHost().showsSearchResults());
+    EXPECT_FALSE(window->browseHost().showsListPage());
     searchFor("\"NEAR( 😀 %_");
     EXPECT_TRUE(bodyText().contains("没有找到含有“\"NEAR( 😀 %_”的试题。"));
     EXPECT_TRUE(messages.shown.isEmpty());

@@ -44,7 +44,7 @@ protected:
 TEST_F(SearchResultsPageTest, GroupsHitsUnderTheirChapterPathWithChapterMarkup) {
     const QString html = page("靶器官");
     EXPECT_TRUE(html.contains("搜索“靶器官”：共找到 4 道试题。")) << html.toStdString();
-    EXPECT_EQ(html.count("vk-search-path"), 2);
+    EXPECT_EQ(html.count("vk-chapter-path"), 2);
     EXPECT_TRUE(html.contains("专业知识 › 第四章 职业性化学中毒 › 第一节 金属中毒"));
     const qsizetype firstPath = html.indexOf("第一节 金属中毒</div>");
     const qsizetype secondPath = html.indexOf("第二节 苯中毒</div>");
