@@ -35,6 +35,9 @@ constexpr int longPageBlocks = 20;
 constexpr int paintWaitMs = 100;
 
 // IE's five text sizes, smallest to largest.
+// Ends a load may wait for: one refused navigation ending first, this load
+// stopped by it, and the load again.
+constexpr int maxLoadRounds = 4;
 constexpr double textZoomFactors[] = {0.8, 0.9, 1.0, 1.15, 1.3};
 
 } // namespace
@@ -112,9 +115,13 @@ WebPageView::WebPageView(QWidget *parent)
                     return; // a rejected in-page navigation, or an older load
                 if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus)
                     m_loadState = LoadState::Succeeded;
-                else if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus ||
-                         info.status() == QWebEngineLoadingInfo::LoadStoppedStatus)
-                    m_loadState = LoadState::Failed;
+                else if (info.status() == QWebEngineLoadingInfo::LoadStoppedStatus)
+                    m_loadState = LoadState::Stopped;
+                else if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus)
+                    // Failed for no reason: cancelled, as when stopped.
+                    m_loadState = info.errorDomain() == QWebEngineLoadingInfo::NoErrorDomain
+                                      ? LoadState::Stopped
+                                      : LoadState::Failed;
                 else
                     return;
                 emit waitEnded();
@@ -150,21 +157,51 @@ void WebPageView::preload(const QString &filePath) {
 bool WebPageView::load(const QString &filePath) {
     const QUrl url = QUrl::fromLocalFile(filePath);
     const bool takeOver = std::exchange(m_preloaded, false) && url == m_expectedUrl;
-    if (!takeOver) {
-        ++m_loadSerial;
-        m_expectedUrl = url;
-        m_loadState = LoadState::Loading;
-        m_page->load(m_expectedUrl);
+    if (!takeOver)
+        startLoad(url);
+    // A navigation the page asked for just before, and the program refused,
+    // may end after this load started, reported at this page's address:
+    // as a success while the old document is still shown (then the real end
+    // follows), or as this load stopped or failed for no reason, cancelled by
+    // it (then it loads again).
+    for (int round = 0; round < maxLoadRounds; ++round) {
+        const quint64 serial = m_loadSerial;
+        // A newer load ends this wait too: its settling is announced the same way.
+        const bool settled =
+            waitFor([&] { return serial != m_loadSerial || m_loadState != LoadState::Loading; });
+        if (serial != m_loadSerial)
+            return false;
+        if (!settled) {
+            qCWarning(lcView) << "page did not load in" << m_timeoutMs << "ms:" << filePath;
+            return false;
+        }
+        if (m_loadState == LoadState::Succeeded) {
+            if (takeFreshDocument())
+                return true;
+            m_loadState = LoadState::Loading;
+        } else if (m_loadState == LoadState::Stopped) {
+            qCInfo(lcView) << "page load cut short by another navigation; loading again";
+            startLoad(url);
+        } else {
+            return false;
+        }
     }
-    const quint64 serial = m_loadSerial;
-    // A newer load ends this wait too: its settling is announced the same way.
-    const bool settled =
-        waitFor([&] { return serial != m_loadSerial || m_loadState != LoadState::Loading; });
-    if (serial != m_loadSerial)
-        return false;
-    if (!settled)
-        qCWarning(lcView) << "page did not load in" << m_timeoutMs << "ms:" << filePath;
-    return m_loadState == LoadState::Succeeded;
+    return false;
+}
+
+void WebPageView::startLoad(const QUrl &url) {
+    ++m_loadSerial;
+    m_expectedUrl = url;
+    m_loadState = LoadState::Loading;
+    m_page->load(m_expectedUrl);
+}
+
+bool WebPageView::takeFreshDocument() {
+    // Every loaded document is marked, so that a success reported while the
+    // previous one is still shown is told apart.
+    return evaluate(QStringLiteral("(function(){var fresh=!window.velkoraLoaded;"
+                                   "window.velkoraLoaded=true;return fresh;})()"))
+        .toBool();
 }
 
 QVariant WebPageView::evaluate(const QString &script) {

@@ -75,6 +75,9 @@ protected:
 
 private:
     bool waitFor(const std::function<bool()> &done);
+    void startLoad(const QUrl &url);
+    // True, once, for a document this view has not loaded into before.
+    bool takeFreshDocument();
     bool insertBlocks(const QList<QStringList> &blocks, const QStringList &tail);
     void waitForPaint();
 
@@ -83,7 +86,13 @@ private:
     quint64 m_loadSerial = 0;
     QUrl m_expectedUrl;
     bool m_preloaded = false; // the load under way was started by preload()
-    enum class LoadState { Idle, Loading, Succeeded, Failed } m_loadState = LoadState::Idle;
+    enum class LoadState {
+        Idle,
+        Loading,
+        Succeeded,
+        Stopped,
+        Failed
+    } m_loadState = LoadState::Idle;
 };
 
 } // namespace velkora

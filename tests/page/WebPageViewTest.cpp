@@ -143,3 +143,16 @@ TEST_F(WebPageViewTest, RejectedNavigationsAreNotTakenForTheTemplatesLoad) {
     EXPECT_TRUE(view.load(page));
     EXPECT_EQ(view.evaluate("document.body.children.length").toInt(), 0);
 }
+
+TEST_F(WebPageViewTest, ANavigationRefusedJustBeforeALoadIsNotThatLoadsEnd) {
+    view.interceptingPage()->setNavigationFilter(
+        [this](const QUrl &url) { return url == QUrl::fromLocalFile(page); });
+    for (int round = 0; round < 60; ++round) {
+        ASSERT_TRUE(view.load(page));
+        ASSERT_TRUE(view.appendHtml({"<i id='old'>old</i>"}));
+        view.evaluate("window.location.href='http://scbt1'");
+        ASSERT_TRUE(view.load(page)) << "round " << round;
+        EXPECT_EQ(view.evaluate("document.getElementById('old')===null").toBool(), true)
+            << "round " << round;
+    }
+}
