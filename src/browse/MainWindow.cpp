@@ -147,16 +147,19 @@ void MainWindow::addShortcuts() {
     m_commands.largerText->setShortcuts(
         {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     m_commands.smallerText->setShortcut(QKeySequence::ZoomOut);
-    // F11 goes into full screen and back out; Esc only out.
-    const auto fullScreenShown = [this] { return m_titleStrip->isHidden(); };
-    connect(new QShortcut(Qt::Key_F11, this), &QShortcut::activated, this, [this, fullScreenShown] {
+    // F11 goes into full screen and back out; Esc only out, and takes the
+    // key from nobody while the window is not in full screen.
+    connect(new QShortcut(Qt::Key_F11, this), &QShortcut::activated, this, [this] {
         (fullScreenShown() ? m_commands.leaveFullScreen : m_commands.fullScreen)->trigger();
     });
-    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this,
-            [this, fullScreenShown] {
-                if (fullScreenShown())
-                    m_commands.leaveFullScreen->trigger();
-            });
+    m_leaveFullScreenKey = new QShortcut(Qt::Key_Escape, this);
+    m_leaveFullScreenKey->setEnabled(false);
+    connect(m_leaveFullScreenKey, &QShortcut::activated, m_commands.leaveFullScreen,
+            &QAction::trigger);
+}
+
+bool MainWindow::fullScreenShown() const {
+    return m_titleStrip->isHidden();
 }
 
 BrowseHost &MainWindow::browseHost() {
@@ -193,7 +196,7 @@ void MainWindow::keepPlace() {
     if (!m_placeMemory || !isVisible())
         return;
     m_browser->keepQuestionInView();
-    const bool fullScreen = m_titleStrip->isHidden();
+    const bool fullScreen = fullScreenShown();
     m_placeMemory->keepWindow(normalGeometry(), fullScreen
                                                     ? m_browser->session().fullScreenFromMaximised()
                                                     : isMaximized());
@@ -232,6 +235,7 @@ void MainWindow::enterFullScreen() {
     m_titleStrip->hide();
     m_pageToolbar->windowButton()->show();
     m_pageToolbar->fullScreenButton()->hide();
+    m_leaveFullScreenKey->setEnabled(true);
     m_browser->session().setFullScreenFromMaximised(isMaximized());
     if (!isMaximized())
         toggleMaximised();
@@ -240,6 +244,7 @@ void MainWindow::enterFullScreen() {
 void MainWindow::leaveFullScreen() {
     m_pageToolbar->fullScreenButton()->show();
     m_pageToolbar->windowButton()->hide();
+    m_leaveFullScreenKey->setEnabled(false);
     m_mainToolbar->show();
     m_treePanel->show();
     m_titleStrip->show();

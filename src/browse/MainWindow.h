@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+class QShortcut;
+
 namespace velkora {
 
 class BankConnection;
@@ -61,6 +63,7 @@ private:
     void connectCommands();
     void addShortcuts();
     void keepPlace();
+    bool fullScreenShown() const;
     void showBankHeader();
     void enterFullScreen();
     void leaveFullScreen();
@@ -83,6 +86,7 @@ private:
     ChapterBrowser *m_browser = nullptr;
     std::unique_ptr<PagePrinter> m_printer;
     std::unique_ptr<ReadingPlaceMemory> m_placeMemory;
+    QShortcut *m_leaveFullScreenKey = nullptr;
 };
 
 } // namespace velkora
