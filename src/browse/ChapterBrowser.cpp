@@ -263,7 +263,7 @@ void ChapterBrowser::showProgress() {
     if (!m_bank.isOpen())
         return;
     try {
-        m_tree.showProgress(readChapterFigures(m_bank.database()));
+        m_tree.showProgress(readChapterProgress(m_bank.database()));
     } catch (const StoreError &error) {
         qCWarning(lcBrowse) << "chapter progress not read:" << error.message();
     }

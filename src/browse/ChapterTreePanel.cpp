@@ -125,12 +125,12 @@ void ChapterTreePanel::addNodes(QTreeWidgetItem *parent, const QList<NavigationN
     }
 }
 
-void ChapterTreePanel::showProgress(const QHash<RowId, ProgressFigures> &byChapter) {
+void ChapterTreePanel::showProgress(const QHash<RowId, ChapterProgress> &byChapter) {
     for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
         QTreeWidgetItem *item = *it;
         if (item->data(0, levelRole).toInt() != 3)
             continue;
-        const ProgressFigures figures = byChapter.value(item->data(0, rowIdRole).toLongLong());
+        const ChapterProgress figures = byChapter.value(item->data(0, rowIdRole).toLongLong());
         item->setText(progressColumn,
                       QStringLiteral("%1/%2").arg(figures.practised).arg(figures.questions));
         item->setForeground(progressColumn,

@@ -30,7 +30,7 @@ public:
     void showNodes(const QList<NavigationNode> &roots);
     // Beside each chapter, how many of its questions the learner has
     // answered of all it holds ("12/40").
-    void showProgress(const QHash<RowId, ProgressFigures> &byChapter);
+    void showProgress(const QHash<RowId, ChapterProgress> &byChapter);
     void clear();
     void expandAll();
 

@@ -43,4 +43,19 @@ QHash<RowId, ProgressFigures> readChapterFigures(const QSqlDatabase &db) {
     return byChapter;
 }
 
+QHash<RowId, ChapterProgress> readChapterProgress(const QSqlDatabase &db) {
+    const QString practised =
+        StudyLog::isPresent(db) ? QStringLiteral("sum(EXISTS (SELECT 1 FROM velkora_practice_log l "
+                                                 "WHERE l.question_id = q.id))")
+                                : QStringLiteral("0");
+    QSqlQuery q = sql::run(db, QStringLiteral("SELECT r.treeid, count(*), %1 FROM question q "
+                                              "JOIN readtext r ON r.id = q.readtextid "
+                                              "GROUP BY r.treeid")
+                                   .arg(practised));
+    QHash<RowId, ChapterProgress> byChapter;
+    while (q.next())
+        byChapter.insert(q.value(0).toLongLong(), {q.value(1).toInt(), q.value(2).toInt()});
+    return byChapter;
+}
+
 } // namespace velkora

@@ -23,9 +23,18 @@ struct ProgressFigures {
     int rightRatePercent() const;
 };
 
+// How far the learner got in a chapter: questions answered at least once.
+struct ChapterProgress {
+    int questions = 0;
+    int practised = 0;
+};
+
 // Every chapter's figures by its tree id, in one pass over the questions; a
 // question counts for the chapter that holds it now. Reads only, so a bank
 // without the study log reads as never practised. Throws StoreError.
 QHash<RowId, ProgressFigures> readChapterFigures(const QSqlDatabase &db);
+// Only the progress of every chapter, as the figures count it, in a
+// fraction of their time: the tree shows it after every submission.
+QHash<RowId, ChapterProgress> readChapterProgress(const QSqlDatabase &db);
 
 } // namespace velkora
