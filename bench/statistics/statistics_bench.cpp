@@ -1,10 +1,12 @@
 // Times reading the study statistics of a 50,000-question bank: with no
 // history yet, and after a learner's months of practice (every question
-// answered three times, the latest wrong for every fifth) and 300 exams.
+// answered three times, the latest wrong for every fifth) and 300 exams;
+// and the chapters' progress the tree shows after every submission.
 #include "BenchSupport.h"
 #include "SyntheticBankFolder.h"
 #include "statistics/StudyStatistics.h"
 #include "store/BankConnection.h"
+#include "store/ChapterFigures.h"
 #include "store/Sql.h"
 #include "store/StudyLog.h"
 
@@ -12,6 +14,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <cstdio>
+#include <functional>
 
 using namespace velkora;
 
@@ -44,15 +47,19 @@ void writeHistory(const QSqlDatabase &db) {
     });
 }
 
-double medianReadMs(const QSqlDatabase &db, int &practised) {
+double medianMs(const std::function<void()> &work) {
     QList<double> times;
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer clock;
         clock.start();
-        practised = readStudyStatistics(db).overall.practised;
+        work();
         times << clock.nsecsElapsed() / 1e6;
     }
     return bench::median(times);
+}
+
+double medianReadMs(const QSqlDatabase &db, int &practised) {
+    return medianMs([&] { practised = readStudyStatistics(db).overall.practised; });
 }
 
 } // namespace
@@ -74,5 +81,7 @@ int main(int argc, char *argv[]) {
     std::printf("history: %d answers of %d questions, %d exams\n", questions * answersPerQuestion,
                 practised, exams);
     bench::report("statistics with that history (median)", withHistory, "ms");
+    bench::report("the tree's chapter progress with that history (median)",
+                  medianMs([&] { readChapterProgress(bank.database()); }), "ms");
     return 0;
 }
