@@ -166,6 +166,8 @@ void ChapterBrowser::showListPage(const QStringList &fragments, const QString &a
                                   ListPage page) {
     m_session.setInterceptArmed(false);
     m_toolbar.chapterLabel()->setText(page.caption);
+    // A new page shows no answer yet, whatever the page before showed.
+    resetAnswerButtons();
     // No chapter of the tree is shown now; a click on any of them shows it.
     m_tree.clearSelection();
     m_session.setListPage(std::move(page));

@@ -43,8 +43,11 @@ TEST_F(DailyReview, TheButtonCountsWhatIsDueAndTheReviewPageGradesIt) {
     ASSERT_TRUE(waitUntil([&] { return messages.shown.size() > before; }));
     EXPECT_EQ(buttonText(), "今日复习 (2)");
 
+    trigger(&MainWindowCommands::showAnswers);
     trigger(&MainWindowCommands::dailyReview);
     EXPECT_EQ(pageToolbar()->chapterLabel()->text(), "今日复习");
+    EXPECT_TRUE(button(&MainWindowCommands::showAnswers)->isVisible())
+        << "a new page shows no answer";
     EXPECT_EQ(count("[name=torvanescbt]"), 2);
     EXPECT_TRUE(bodyText().contains("单选一"));
     EXPECT_FALSE(bodyText().contains("单选三"));
