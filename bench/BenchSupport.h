@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
 #include <QList>
@@ -26,6 +27,18 @@ inline double median(QList<double> values) {
     std::sort(values.begin(), values.end());
     const qsizetype n = values.size();
     return n == 0 ? 0 : (n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2);
+}
+
+// The median time of `runs` runs of `work`, in milliseconds.
+template <typename Work> double medianMs(int runs, Work &&work) {
+    QList<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        work();
+        times << clock.nsecsElapsed() / 1e6;
+    }
+    return median(times);
 }
 
 inline long peakMemoryKiB() {

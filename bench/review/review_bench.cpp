@@ -10,7 +10,6 @@
 #include "store/Sql.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <cstdio>
 
 using namespace velkora;
@@ -46,27 +45,17 @@ void writeSchedule(const QSqlDatabase &db, QDate today) {
     });
 }
 
-template <typename Work> double medianMs(Work &&work) {
-    QList<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer clock;
-        clock.start();
-        work();
-        times << clock.nsecsElapsed() / 1e6;
-    }
-    return bench::median(times);
-}
-
 void measure(const QSqlDatabase &db, QDate today, const char *setting) {
     const ReviewSchedule schedule(db, today);
     qsizetype due = 0;
     std::printf("%s:\n", setting);
     bench::report("  list of the questions due (median)",
-                  medianMs([&] { due = schedule.due().size(); }), "ms");
+                  bench::medianMs(runs, [&] { due = schedule.due().size(); }), "ms");
     std::printf("  questions due today: %lld\n", static_cast<long long>(due));
-    bench::report("  count on the button (median)", medianMs([&] { schedule.dueCount(); }), "ms");
-    bench::report("  load of the next 14 days (median)", medianMs([&] { schedule.load(14); }),
-                  "ms");
+    bench::report("  count on the button (median)",
+                  bench::medianMs(runs, [&] { schedule.dueCount(); }), "ms");
+    bench::report("  load of the next 14 days (median)",
+                  bench::medianMs(runs, [&] { schedule.load(14); }), "ms");
 }
 
 } // namespace

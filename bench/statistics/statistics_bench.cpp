@@ -12,9 +12,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <cstdio>
-#include <functional>
 
 using namespace velkora;
 
@@ -47,19 +45,8 @@ void writeHistory(const QSqlDatabase &db) {
     });
 }
 
-double medianMs(const std::function<void()> &work) {
-    QList<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer clock;
-        clock.start();
-        work();
-        times << clock.nsecsElapsed() / 1e6;
-    }
-    return bench::median(times);
-}
-
 double medianReadMs(const QSqlDatabase &db, int &practised) {
-    return medianMs([&] { practised = readStudyStatistics(db).overall.practised; });
+    return bench::medianMs(runs, [&] { practised = readStudyStatistics(db).overall.practised; });
 }
 
 } // namespace
@@ -82,6 +69,6 @@ int main(int argc, char *argv[]) {
                 practised, exams);
     bench::report("statistics with that history (median)", withHistory, "ms");
     bench::report("the tree's chapter progress with that history (median)",
-                  medianMs([&] { readChapterProgress(bank.database()); }), "ms");
+                  bench::medianMs(runs, [&] { readChapterProgress(bank.database()); }), "ms");
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "base/ProgramFolder.h"
 #include "maintenance/BankFileCheck.h"
 #include "store/BankConnection.h"
+#include "store/BankQueries.h"
 #include "store/ScopedDatabase.h"
 #include "store/StoreError.h"
 #include "update/DataDates.h"
@@ -10,7 +11,6 @@
 
 #include <QAtomicInt>
 #include <QLoggingCategory>
-#include <QSqlQuery>
 
 namespace velkora {
 
@@ -29,10 +29,12 @@ QString BankHandover::subjectOf(const QString &bankPath) {
     const ScopedDatabase bank = ScopedDatabase::readOnlySqlite(bankPath);
     if (!bank.database().open())
         return {};
-    QSqlQuery q(bank.database());
-    return q.exec(QStringLiteral("SELECT mz FROM kemu ORDER BY rowid LIMIT 1")) && q.next()
-               ? q.value(0).toString().trimmed()
-               : QString();
+    try {
+        const std::optional<Subject> subject = BankQueries(bank.database()).subject();
+        return subject ? subject->name.trimmed() : QString();
+    } catch (const StoreError &) {
+        return {};
+    }
 }
 
 BankHandover::Outcome BankHandover::fail(Outcome outcome, const QString &problem) {
